@@ -1,0 +1,215 @@
+// The shutdown schedule on the real main window template, driven by simulated input and time.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+#include "app/main_window_template.h"
+#include "runtime/properties.h"
+#include "runtime/sim/sim_platform.h"
+#include "runtime/window.h"
+
+namespace kestrune {
+namespace {
+
+constexpr const char* kShutdownCommand = "\"C:\\windows\\system32\\shutdown.exe\" -s -t 1";
+
+class ScheduleTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(window.Build()); }
+
+  // Types the two fields and clicks the start/stop button, all handled at once.
+  void Start(const char* minutes, const char* seconds) {
+    sim.Type("编辑框1", minutes);
+    sim.Type("编辑框2", seconds);
+    sim.Click("按钮1");
+    sim.RunFor(0);
+  }
+  void Toggle() {
+    sim.Click("按钮1");
+    sim.RunFor(0);
+  }
+  // Lets the clock run up to that many milliseconds after the start.
+  void RunUntil(int64_t time) { sim.RunFor(time - sim.Now()); }
+
+  int32_t Period(const char* timer) { return ReadProperty(window, timer, IntegerProperty::Period); }
+  std::string Caption() {
+    return ReadProperty(window, "按钮1", TextProperty::Caption).value_or("");
+  }
+  std::string Fields() { return sim.FieldText("编辑框1") + ":" + sim.FieldText("编辑框2"); }
+
+  sim::SimPlatform sim;
+  Runtime runtime{sim};
+  Window window{runtime, kMainWindowTemplate};
+};
+
+struct DelayCase {
+  const char* minutes;
+  const char* seconds;
+  int32_t shutdownPeriod;
+};
+
+TEST_F(ScheduleTest, StartArmsTheDelayAndTheCountdown) {
+  const DelayCase cases[] = {
+      {"1", "30", 90000},
+      {"", "90", 61000},  // seconds above 60 count as 61 here
+      {"0", "60", 60000},
+      {"-1", "30", 0},  // a negative delay leaves the shutdown timer stopped
+      {"", "", 0},
+      {"35791", "23", 2147483000},
+      {"35791", "24", INT32_MAX},  // beyond the timer's range: the longest delay, not a wrap
+      {"99999999", "", INT32_MAX},
+      {"-99999999", "", 0},
+      {"１", "３０", 90000},  // full-width digits typed or pasted
+  };
+  for (const DelayCase& c : cases) {
+    sim::SimPlatform platform;
+    Runtime caseRuntime(platform);
+    Window caseWindow(caseRuntime, kMainWindowTemplate);
+    ASSERT_TRUE(caseWindow.Build());
+    platform.Type("编辑框1", c.minutes);
+    platform.Type("编辑框2", c.seconds);
+    platform.Click("按钮1");
+    platform.RunFor(0);
+    EXPECT_EQ(ReadProperty(caseWindow, "时钟1", IntegerProperty::Period), c.shutdownPeriod)
+        << c.minutes << ":" << c.seconds;
+    EXPECT_EQ(ReadProperty(caseWindow, "时钟2", IntegerProperty::Period), 1000);
+    EXPECT_EQ(ReadProperty(caseWindow, "按钮1", TextProperty::Caption), "停止程序");
+  }
+}
+
+TEST_F(ScheduleTest, NinetySecondsCountDownToTheShutdown) {
+  Start("1", "30");
+  RunUntil(1000);
+  EXPECT_EQ(Fields(), "1:29");
+  RunUntil(30000);
+  EXPECT_EQ(Fields(), "1:0");
+  RunUntil(31000);
+  EXPECT_EQ(Fields(), "0:59");
+  RunUntil(89999);
+  EXPECT_TRUE(sim.Launches().empty());
+  RunUntil(90000);
+  EXPECT_EQ(Fields(), "0:0");
+  ASSERT_EQ(sim.Launches().size(), 1u);
+  EXPECT_EQ(sim.Launches()[0].commandLine, kShutdownCommand);
+  EXPECT_EQ(sim.Launches()[0].time, 90000);
+  EXPECT_FALSE(sim.Launches()[0].waitForExit);
+  EXPECT_EQ(sim.Launches()[0].show, ShowState::Hidden);
+  EXPECT_EQ(Period("时钟1"), 0);
+  EXPECT_EQ(Period("时钟2"), 1000);
+  RunUntil(91000);
+  EXPECT_EQ(Period("时钟2"), 0);
+  EXPECT_EQ(Fields(), "0:0");
+  EXPECT_EQ(Caption(), "停止程序");  // neither the trigger nor the countdown's end changes it
+  RunUntil(200000);
+  EXPECT_EQ(sim.Launches().size(), 1u);
+}
+
+TEST_F(ScheduleTest, SecondsAboveSixtyReachZeroOneSecondBeforeTheShutdown) {
+  Start("", "90");
+  RunUntil(1000);
+  EXPECT_EQ(Fields(), ":59");  // no borrow while the minutes are 0, so that field stays empty
+  RunUntil(60000);
+  EXPECT_EQ(Fields(), ":0");
+  EXPECT_TRUE(sim.Launches().empty());
+  EXPECT_EQ(Period("时钟2"), 1000);
+  RunUntil(61000);
+  EXPECT_EQ(sim.Launches().size(), 1u);
+  EXPECT_EQ(Period("时钟2"), 0);  // the 61st event ended the countdown
+}
+
+TEST_F(ScheduleTest, AFullMinuteIsBorrowedAtTheFirstTick) {
+  Start("2", "0");
+  RunUntil(1000);
+  EXPECT_EQ(Fields(), "1:59");
+}
+
+TEST_F(ScheduleTest, NegativeFieldsCountOnWithoutEnd) {
+  Start("", "-5");
+  RunUntil(2000);
+  EXPECT_EQ(Fields(), ":-7");
+  RunUntil(100000);
+  EXPECT_EQ(Period("时钟2"), 1000);
+
+  Toggle();
+  Start("-1", "2");
+  EXPECT_EQ(Period("时钟1"), 0);
+  RunUntil(sim.Now() + 4000);
+  EXPECT_EQ(Fields(), "-1:-2");  // negative minutes lend nothing
+  EXPECT_EQ(Period("时钟2"), 1000);
+  EXPECT_TRUE(sim.Launches().empty());
+}
+
+TEST_F(ScheduleTest, EmptyFieldsEndTheCountdownAtItsFirstEvent) {
+  Start("", "");
+  RunUntil(1000);
+  EXPECT_EQ(Fields(), ":");
+  EXPECT_EQ(Period("时钟2"), 0);
+  EXPECT_EQ(Caption(), "停止程序");
+}
+
+TEST_F(ScheduleTest, StopKeepsTheFieldsAndPreventsTheLaunch) {
+  Start("0", "10");
+  RunUntil(4000);
+  Toggle();
+  EXPECT_EQ(Period("时钟1"), 0);
+  EXPECT_EQ(Period("时钟2"), 0);
+  EXPECT_EQ(Caption(), "启动程序");
+  EXPECT_EQ(Fields(), "0:6");
+  RunUntil(60000);
+  EXPECT_TRUE(sim.Launches().empty());
+  EXPECT_EQ(Fields(), "0:6");
+}
+
+TEST_F(ScheduleTest, ASecondStartArmsAfreshWithTheFullDelay) {
+  Start("", "5");
+  RunUntil(3000);
+  Toggle();
+  Toggle();  // start again at 3000 from the fields the countdown left: 2 seconds
+  EXPECT_EQ(Period("时钟1"), 2000);
+  RunUntil(4999);
+  EXPECT_TRUE(sim.Launches().empty());
+  RunUntil(5000);
+  ASSERT_EQ(sim.Launches().size(), 1u);
+  EXPECT_EQ(sim.Launches()[0].time, 3000 + 2000);
+}
+
+TEST_F(ScheduleTest, TheShutdownIsRequestedOnceEvenWhenTheLaunchOutlastsTheDelay) {
+  sim.SetLaunchWait(5000);  // never ready for input: the launcher gives up after 1 000 ms
+  Start("", "1");
+  RunUntil(10000);
+  ASSERT_EQ(sim.Launches().size(), 1u);
+  EXPECT_EQ(sim.Launches()[0].time, 1000);
+  EXPECT_EQ(Period("时钟1"), 0);
+}
+
+TEST_F(ScheduleTest, AFailedLaunchStillStopsTheShutdownTimer) {
+  sim.SetLaunchFails(true);
+  Start("", "1");
+  RunUntil(5000);
+  EXPECT_EQ(sim.Launches().size(), 1u);
+  EXPECT_EQ(Period("时钟1"), 0);
+  EXPECT_EQ(Caption(), "停止程序");
+  EXPECT_TRUE(sim.ErrorBoxes().empty());
+}
+
+TEST_F(ScheduleTest, EachWebLinkClickStartsTheBrowserAndLeavesTheScheduleAlone) {
+  sim.SetLaunchWait(1000);
+  Start("", "30");
+  sim.ClickAt(2500, "图形按钮1");
+  sim.ClickAt(2600, "图形按钮1");
+  RunUntil(10000);
+  ASSERT_EQ(sim.Launches().size(), 2u);
+  for (const sim::Launch& launch : sim.Launches()) {
+    EXPECT_EQ(launch.commandLine,
+              "\"C:\\Program Files\\Internet Explorer\\iexplore.exe\" http://www.kestrune.net/");
+    EXPECT_FALSE(launch.waitForExit);
+    EXPECT_EQ(launch.show, ShowState::Normal);
+  }
+  EXPECT_EQ(Period("时钟1"), 30000);
+  EXPECT_EQ(Period("时钟2"), 1000);
+  EXPECT_EQ(Fields(), ":21");  // the ticks due at 3 s and 4 s came as one, late
+}
+
+}  // namespace
+}  // namespace kestrune
