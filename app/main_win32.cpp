@@ -1,0 +1,46 @@
+// Start-up on Windows: the process comes up, the runtime prepares itself, the main window is
+// built and the message loop runs until the window is closed. No command line is read.
+#include <float.h>
+#include <ole2.h>
+#include <windows.h>
+
+#include <string>
+
+#include "app/application.h"
+#include "app/main_window_template.h"
+#include "runtime/win32/win32_platform.h"
+
+namespace {
+
+// Programs started later inherit the current directory: it becomes the program's own folder.
+void EnterProgramDirectory() {
+  std::wstring path(MAX_PATH, L'\0');
+  DWORD length;
+  while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
+         path.size()) {
+    path.resize(path.size() * 2);
+  }
+  path.resize(length);
+  const std::size_t slash = path.rfind(L'\\');
+  if (slash != std::wstring::npos) SetCurrentDirectoryW(path.substr(0, slash).c_str());
+}
+
+HICON LoadApplicationIcon(HINSTANCE instance, int size) {
+  return static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, size, size, 0));
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  OleInitialize(nullptr);
+  EnterProgramDirectory();
+  int exitCode;
+  {
+    kestrune::win32::Win32Platform platform(instance, LoadApplicationIcon(instance, 32),
+                                            LoadApplicationIcon(instance, 16));
+    _fpreset();  // rounding to nearest, all floating-point exceptions masked
+    exitCode = kestrune::RunApplication(platform, kestrune::kMainWindowTemplate);
+  }
+  OleUninitialize();
+  return exitCode;
+}
