@@ -1,0 +1,92 @@
+// A stand-in program for the tests. Started under any name (shutdown.exe, iexplore.exe, ...), it
+// appends one line to the log named by PROBE_LOG (default C:\probe.log): the time in
+// milliseconds since 1970, its start-up flags and show state, and its whole command line
+// in UTF-8.
+// With the first argument "--hang" it then stays without ever becoming ready for input.
+// With "--launch PROGRAM EXITFILE" it starts PROGRAM, writes the client area's screen position of
+// the program's main window to EXITFILE.pos, and its exit code to EXITFILE when it ends.
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+std::wstring LogPath() {
+  wchar_t path[MAX_PATH];
+  const DWORD length = GetEnvironmentVariableW(L"PROBE_LOG", path, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? path : L"C:\\probe.log";
+}
+
+long long NowMs() {
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  const ULONGLONG ticks = (static_cast<ULONGLONG>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+  return static_cast<long long>(ticks / 10000 - 11644473600000ULL);
+}
+
+void Record() {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  GetStartupInfoW(&startup);
+  const wchar_t* command = GetCommandLineW();
+  char utf8[4096] = {};
+  WideCharToMultiByte(CP_UTF8, 0, command, -1, utf8, sizeof utf8 - 1, nullptr, nullptr);
+  FILE* log = _wfopen(LogPath().c_str(), L"ab");
+  if (!log) return;
+  fprintf(log, "%lld flags=%lu show=%u cmd=%s\n", NowMs(), startup.dwFlags,
+          startup.wShowWindow, utf8);
+  fclose(log);
+}
+
+// Waits for the program's main window and writes where its client area lies on the screen.
+void WritePosition(const std::wstring& file) {
+  for (int i = 0; i < 600; ++i) {
+    if (HWND window = FindWindowW(L"KestruneMain", nullptr); window && IsWindowVisible(window)) {
+      POINT origin{0, 0};
+      ClientToScreen(window, &origin);
+      FILE* out = _wfopen(file.c_str(), L"wb");
+      if (out) {
+        fprintf(out, "%ld %ld\n", origin.x, origin.y);
+        fclose(out);
+      }
+      return;
+    }
+    Sleep(100);
+  }
+}
+
+int Launch(const wchar_t* program, const std::wstring& exitFile) {
+  std::wstring command = std::wstring(L"\"") + program + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return 2;
+  }
+  WritePosition(exitFile + L".pos");
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD code = 0;
+  GetExitCodeProcess(process.hProcess, &code);
+  FILE* out = _wfopen(exitFile.c_str(), L"wb");
+  if (out) {
+    fprintf(out, "%ld\n", static_cast<long>(code));
+    fclose(out);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (count == 4 && std::wcscmp(arguments[1], L"--launch") == 0) {
+    return Launch(arguments[2], arguments[3]);
+  }
+  Record();
+  if (count >= 2 && std::wcscmp(arguments[1], L"--hang") == 0) Sleep(5000);
+  return 0;
+}
