@@ -3,8 +3,8 @@
 // milliseconds since 1970, its start-up flags and show state, and its whole command line
 // in UTF-8.
 // With the first argument "--hang" it then stays without ever becoming ready for input.
-// With "--launch PROGRAM EXITFILE" it starts PROGRAM, writes the client area's screen position of
-// the program's main window to EXITFILE.pos, and its exit code to EXITFILE when it ends.
+// With "--launch PROGRAM EXITFILE" it starts PROGRAM, writes where the program's main window lies
+// on the screen to EXITFILE.pos, and the program's exit code to EXITFILE when it ends.
 #include <windows.h>
 
 #include <cstdio>
@@ -40,15 +40,19 @@ void Record() {
   fclose(log);
 }
 
-// Waits for the program's main window and writes where its client area lies on the screen.
+// Waits for the program's main window and writes where its client area and its frame lie on
+// the screen: client left, client top, frame left, top, right, bottom.
 void WritePosition(const std::wstring& file) {
   for (int i = 0; i < 600; ++i) {
     if (HWND window = FindWindowW(L"KestruneMain", nullptr); window && IsWindowVisible(window)) {
       POINT origin{0, 0};
       ClientToScreen(window, &origin);
+      RECT frame;
+      GetWindowRect(window, &frame);
       FILE* out = _wfopen(file.c_str(), L"wb");
       if (out) {
-        fprintf(out, "%ld %ld\n", origin.x, origin.y);
+        fprintf(out, "%ld %ld %ld %ld %ld %ld\n", origin.x, origin.y, frame.left, frame.top,
+                frame.right, frame.bottom);
         fclose(out);
       }
       return;

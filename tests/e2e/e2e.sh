@@ -1,0 +1,105 @@
+#!/bin/bash
+# e2e.sh BUILD CASE: drives the real Kestrune.exe in a Wine virtual desktop on the X screen of
+# DISPLAY with real X input, in the prefix that prepare.sh made. The probe stands in for the
+# shutdown tool and the browser and logs each start to C:\probe.log.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+export WINEPREFIX=$build/e2e-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+drive=$WINEPREFIX/drive_c
+artifacts=$build/e2e-artifacts
+mkdir -p "$artifacts"
+
+Fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+NowMs() { date +%s%3N; }
+
+# Starts Kestrune through the probe's launcher, which reports where the window lies and, at the
+# end, its exit code.
+Open() {
+  rm -f "$drive/probe.log" "$drive/exit.txt" "$drive/exit.txt.pos"
+  wine explorer /desktop=kestrune,1024x768 'C:\probe.exe' --launch 'C:\kestrune\Kestrune.exe' \
+    'C:\exit.txt' >/dev/null 2>&1 </dev/null &
+  for _ in $(seq 900); do [[ -s $drive/exit.txt.pos ]] && break; sleep 0.1; done
+  [[ -s $drive/exit.txt.pos ]] || Fail "the window did not open"
+  read -r clientX clientY frameLeft frameTop frameRight frameBottom <"$drive/exit.txt.pos"
+  sleep 1
+}
+
+# Clicks the middle of a rectangle given in the window's client coordinates.
+ClickAt() { xdotool mousemove $((clientX + $1 + $3 / 2)) $((clientY + $2 + $4 / 2)) click 1; }
+ClickMinutes() { ClickAt 10 41 124 56; }
+ClickSeconds() { ClickAt 203 41 80 56; }
+ClickStartStop() { ClickAt 105 142 120 40; }
+ClickCloseButton() { xdotool mousemove $((frameRight - 12)) $(((frameTop + clientY) / 2)) click 1; }
+Type() { xdotool type --delay 80 "$1"; }
+
+ExitCode() {
+  for _ in $(seq 300); do [[ -s $drive/exit.txt ]] && break; sleep 0.1; done
+  [[ -s $drive/exit.txt ]] || Fail "the program did not end"
+  tr -d '\r\n' <"$drive/exit.txt"
+}
+Launches() { if [[ -f $drive/probe.log ]]; then wc -l <"$drive/probe.log"; else echo 0; fi; }
+Shot() { import -window root "$artifacts/$1.png"; }
+
+# A delay of 3 s starts the shutdown tool once, hidden, with "-s -t 1", about 3 s after the
+# click; the button still reads "停止程序" and Esc then closes the window with exit code 0.
+ShutdownOnce() {
+  Open
+  ClickSeconds
+  Type 3
+  local start
+  start=$(NowMs)
+  ClickStartStop
+  sleep 1
+  Shot armed
+  for _ in $(seq 150); do [[ -s $drive/probe.log ]] && break; sleep 0.1; done
+  sleep 3
+  Shot fired
+  [[ $(Launches) == 1 ]] || Fail "expected one launch, saw $(Launches)"
+  local line
+  line=$(cat "$drive/probe.log")
+  [[ $line == *'cmd="C:\windows\system32\shutdown.exe" -s -t 1'* ]] || Fail "command: $line"
+  [[ $line == *' flags=1 show=0 '* ]] || Fail "not started hidden: $line"
+  local late=$((${line%% *} - start))
+  ((late >= 2500 && late <= 10000)) || Fail "started ${late} ms after the click"
+  xdotool key Escape
+  [[ $(ExitCode) == 0 ]] || Fail "exit code $(ExitCode)"
+}
+
+# A stop one second into a 4 s delay launches nothing; the close button ends with 0.
+StopBeforeTheDelay() {
+  Open
+  ClickSeconds
+  Type 4
+  ClickStartStop
+  sleep 1
+  ClickStartStop
+  sleep 6
+  [[ $(Launches) == 0 ]] || Fail "a stopped delay launched $(Launches) times"
+  ClickCloseButton
+  [[ $(ExitCode) == 0 ]] || Fail "exit code $(ExitCode)"
+}
+
+# Closing the window while a delay is armed ends with 0, and no shutdown follows.
+CloseWhileArmed() {
+  Open
+  ClickMinutes
+  Type 0
+  ClickSeconds
+  Type 3
+  ClickStartStop
+  xdotool key Escape
+  [[ $(ExitCode) == 0 ]] || Fail "exit code $(ExitCode)"
+  sleep 5
+  [[ $(Launches) == 0 ]] || Fail "closed while armed, yet launched $(Launches) times"
+}
+
+case $2 in
+  shutdown_once) ShutdownOnce ;;
+  stop_before_delay) StopBeforeTheDelay ;;
+  close_while_armed) CloseWhileArmed ;;
+  *) Fail "no case $2" ;;
+esac
+echo "PASS: $2"
