@@ -13,7 +13,7 @@ constexpr FontSpec kEditFont{"宋体", 48, 400};
 constexpr FontSpec kUnitFont{"宋体", 56, 700};
 
 // name, type, {left, top, width, height}, text, font, text colour, back colour,
-// visible, tab stop, max length, period
+// visible, tab stop, max length, period, integer entry
 constexpr ControlTemplate kControls[] = {
     {"图形按钮1", UnitType::PicBtn, {298, 137, 50, 50}, nullptr, kDefaultGuiFont, kBlack, kBlack,
      true, false, 0, 0},
@@ -25,13 +25,13 @@ constexpr ControlTemplate kControls[] = {
     {"标签3", UnitType::Label, {290, 41, 64, 56}, "秒", kUnitFont, kBlack, kButtonFace, true,
      false, 0, 0},
     {"编辑框2", UnitType::EditBox, {203, 41, 80, 56}, "", kEditFont, kBlack, kWhite, true, true,
-     2, 0},
+     2, 0, true},
     {"标签2", UnitType::Label, {140, 41, 64, 56}, "分", kUnitFont, kBlack, kButtonFace, true,
      false, 0, 0},
     {"按钮1", UnitType::Button, {105, 142, 120, 40}, "启动程序", {"宋体", 19, 700}, kBlack,
      kButtonFace, true, true, 0, 0},
     {"编辑框1", UnitType::EditBox, {10, 41, 124, 56}, "", kEditFont, kBlack, kWhite, true, true,
-     0, 0},
+     0, 0, true},
     {"标签1", UnitType::Label, {10, 7, 152, 29}, "设置关机时间", {"宋体", 21, 700}, kBlack,
      kButtonFace, true, false, 0, 0},
     {"时钟1", UnitType::Timer, {304, 152, 40, 40}, nullptr, kDefaultGuiFont, kBlack, kBlack, false,

@@ -46,6 +46,7 @@ struct ControlTemplate {
   bool tabStop;
   int maxLength;  // characters a user may enter; 0 for no limit of the control's own
   int32_t period;  // a timer's period at start, in milliseconds
+  bool integerEntry = false;  // an edit box that takes integers only
 };
 
 struct Binding {

@@ -3,10 +3,24 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
+
+#include "runtime/integer_entry.h"
 
 namespace kestrune::sim {
 namespace {
+
 constexpr int64_t kInputIdleLimitMs = 1000;
+
+// The length in bytes of the first characters of a GBK text; a lead byte takes its trail byte.
+std::size_t FirstCharacters(std::string_view text, int characters) {
+  std::size_t bytes = 0;
+  for (; characters > 0 && bytes < text.size(); --characters) {
+    bytes += static_cast<unsigned char>(text[bytes]) >= 0x80 ? 2 : 1;
+  }
+  return std::min(bytes, text.size());
+}
+
 }  // namespace
 
 bool SimPlatform::CreateMainWindow(const WindowTemplate& window, EventSink& sink) {
@@ -70,8 +84,12 @@ void SimPlatform::ClickAt(int64_t time, std::string_view control) {
   scheduled_.push_back({time, Input::Kind::Click, std::string(control), {}});
 }
 
-void SimPlatform::TypeAt(int64_t time, std::string_view control, std::string_view text) {
-  scheduled_.push_back({time, Input::Kind::Type, std::string(control), std::string(text)});
+void SimPlatform::TypeAt(int64_t time, std::string_view control, std::string_view keys) {
+  scheduled_.push_back({time, Input::Kind::Type, std::string(control), std::string(keys)});
+}
+
+void SimPlatform::Paste(std::string_view control, std::string_view text) {
+  scheduled_.push_back({now_, Input::Kind::Paste, std::string(control), std::string(text)});
 }
 
 void SimPlatform::CloseAt(int64_t time) { scheduled_.push_back({time, Input::Kind::Close, {}, {}}); }
@@ -150,16 +168,38 @@ bool SimPlatform::HandleOneMessage() {
 
 void SimPlatform::HandleInput(const Input& input) {
   switch (input.kind) {
-    case Input::Kind::Click:
-      sink_->OnClicked(IndexOf(input.control));
+    case Input::Kind::Click: {
+      const int control = IndexOf(input.control);
+      if (window_->controls[control].tabStop) Focus(control);  // a picture button takes none
+      sink_->OnClicked(control);
       break;
+    }
     case Input::Kind::Type:
-      SetControlText(IndexOf(input.control), input.text);
+    case Input::Kind::Paste:
+      Enter(IndexOf(input.control), input.text, input.kind == Input::Kind::Type);
       break;
     case Input::Kind::Close:
       DestroyWindow();
       break;
   }
+}
+
+// An integer entry box that loses the focus shows its number in normal form.
+void SimPlatform::Focus(int control) {
+  const int previous = std::exchange(focus_, control);
+  if (previous < 0 || previous == control || !window_->controls[previous].integerEntry) return;
+  const std::string normalized = NormalizedEntry(texts_[previous]);
+  if (normalized != texts_[previous]) SetControlText(previous, normalized);
+}
+
+void SimPlatform::Enter(int control, std::string text, bool typed) {
+  Focus(control);
+  const ControlTemplate& field = window_->controls[control];
+  if (field.integerEntry && typed) {
+    std::erase_if(text, [](char c) { return !TakesTypedCharacter(static_cast<unsigned char>(c)); });
+  }
+  if (field.maxLength > 0) text.resize(FirstCharacters(text, field.maxLength));
+  SetControlText(control, text);
 }
 
 void SimPlatform::DestroyWindow() {

@@ -56,9 +56,12 @@ class SimPlatform final : public Platform {
   // is handled by the message loop in the order it arrived.
   void Click(std::string_view control) { ClickAt(now_, control); }
   void ClickAt(int64_t time, std::string_view control);
-  // Typing that leaves the edit field holding text, with the field's change report.
-  void Type(std::string_view control, std::string_view text) { TypeAt(now_, control, text); }
-  void TypeAt(int64_t time, std::string_view control, std::string_view text);
+  // The user puts the focus into an edit field, selects all and types the keys, as the field's
+  // input rules let them in; the field reports its change.
+  void Type(std::string_view control, std::string_view keys) { TypeAt(now_, control, keys); }
+  void TypeAt(int64_t time, std::string_view control, std::string_view keys);
+  // The same with a paste: nothing is filtered, only the length limit applies.
+  void Paste(std::string_view control, std::string_view text);
   // The user closes the main window: its timers go with it and the loop ends with 0.
   void CloseAt(int64_t time);
 
@@ -90,7 +93,7 @@ class SimPlatform final : public Platform {
     int64_t dueSince = 0;
   };
   struct Input {
-    enum class Kind { Click, Type, Close };
+    enum class Kind { Click, Type, Paste, Close };
     int64_t time;
     Kind kind;
     std::string control;
@@ -101,6 +104,8 @@ class SimPlatform final : public Platform {
   void AdvanceTo(int64_t time);
   bool HandleOneMessage();
   void HandleInput(const Input& input);
+  void Focus(int control);
+  void Enter(int control, std::string text, bool typed);
   void DestroyWindow();
   std::optional<int64_t> NextWake() const;
 
@@ -111,6 +116,7 @@ class SimPlatform final : public Platform {
   int64_t now_ = 0;
   int64_t timersSet_ = 0;
   std::vector<std::string> texts_;
+  int focus_ = -1;  // the control with the keyboard focus
   std::map<int, Timer> timers_;
   std::deque<Input> input_;      // arrived, waiting to be handled
   std::vector<Input> scheduled_;  // not arrived yet

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "runtime/win32/gbk.h"
+#include "runtime/win32/integer_edit_win32.h"
 #include "runtime/win32/picture_button_win32.h"
 #include "runtime/win32/win32_platform.h"
 
@@ -15,9 +16,10 @@ constexpr wchar_t kRuntimeClass[] = L"KestruneRuntime";
 constexpr wchar_t kPictureClass[] = L"KestrunePicBtn";
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-// Faces that stand in for a face the system lacks, in order of preference.
-constexpr const wchar_t* kStandInFaces[] = {L"SimSun", L"NSimSun", L"WenQuanYi Zen Hei",
-                                            L"AR PL UMing CN"};
+// Faces that stand in for 宋体 where the system lacks it, in order of preference: its own
+// English name, then Ming (Song) faces whose line is no taller than their em, as 宋体's is.
+constexpr const wchar_t* kStandInFaces[] = {L"SimSun", L"NSimSun", L"AR PL UMing CN",
+                                            L"WenQuanYi Zen Hei"};
 
 COLORREF Resolve(Color color) {
   return color == kButtonFace ? GetSysColor(COLOR_BTNFACE) : static_cast<COLORREF>(color);
@@ -154,6 +156,7 @@ HWND Win32Platform::CreateControl(int index, const ControlTemplate& control) {
   if (control.type == UnitType::EditBox && control.maxLength > 0) {
     SendMessageW(window, EM_LIMITTEXT, static_cast<WPARAM>(control.maxLength), 0);
   }
+  if (control.integerEntry) MakeIntegerEntry(window);
   return window;
 }
 

@@ -60,7 +60,8 @@ TEST_F(ScheduleTest, StartArmsTheDelayAndTheCountdown) {
       {"35791", "24", INT32_MAX},  // beyond the timer's range: the longest delay, not a wrap
       {"99999999", "", INT32_MAX},
       {"-99999999", "", 0},
-      {"１", "３０", 90000},  // full-width digits typed or pasted
+      {"1a", "3x0", 90000},  // typed letters never reach the fields
+      {"007", "60", 480000},
   };
   for (const DelayCase& c : cases) {
     sim::SimPlatform platform;
@@ -140,6 +141,37 @@ TEST_F(ScheduleTest, NegativeFieldsCountOnWithoutEnd) {
   EXPECT_TRUE(sim.Launches().empty());
 }
 
+TEST_F(ScheduleTest, TheBoxLeftForTheButtonIsNormalizedBeforeTheHandlerReadsIt) {
+  sim.Type("编辑框2", "0");
+  sim.Type("编辑框1", "007");
+  sim.Click("按钮1");
+  sim.RunFor(0);
+  EXPECT_EQ(Fields(), "7:");  // the seconds box emptied as the minutes box took the focus
+  RunUntil(1000);
+  EXPECT_EQ(Fields(), "6:59");
+}
+
+TEST_F(ScheduleTest, TheSecondsBoxTakesTwoCharactersFromTheUser) {
+  Start("", "123");
+  EXPECT_EQ(sim.FieldText("编辑框2"), "12");
+  EXPECT_EQ(Period("时钟1"), 12000);
+}
+
+TEST_F(ScheduleTest, PastedTextIsReadByTheNextTickAndRewrittenPlainly) {
+  Start("2", "");
+  RunUntil(1000);  // 1:59
+  sim.Paste("编辑框2", "９");  // a full-width 9 in the box that has the focus
+  RunUntil(2000);
+  EXPECT_EQ(Fields(), "1:8");
+
+  Toggle();
+  Start("", "1");
+  RunUntil(sim.Now() + 1000);  // :0
+  sim.Paste("编辑框1", "5分");
+  RunUntil(sim.Now() + 1000);
+  EXPECT_EQ(Fields(), "4:59");  // the borrow writes the plain number
+}
+
 TEST_F(ScheduleTest, EmptyFieldsEndTheCountdownAtItsFirstEvent) {
   Start("", "");
   RunUntil(1000);
@@ -155,10 +187,10 @@ TEST_F(ScheduleTest, StopKeepsTheFieldsAndPreventsTheLaunch) {
   EXPECT_EQ(Period("时钟1"), 0);
   EXPECT_EQ(Period("时钟2"), 0);
   EXPECT_EQ(Caption(), "启动程序");
-  EXPECT_EQ(Fields(), "0:6");
+  EXPECT_EQ(Fields(), ":6");  // the typed 0 left its box empty
   RunUntil(60000);
   EXPECT_TRUE(sim.Launches().empty());
-  EXPECT_EQ(Fields(), "0:6");
+  EXPECT_EQ(Fields(), ":6");
 }
 
 TEST_F(ScheduleTest, ASecondStartArmsAfreshWithTheFullDelay) {

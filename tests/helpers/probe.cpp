@@ -4,7 +4,9 @@
 // in UTF-8.
 // With the first argument "--hang" it then stays without ever becoming ready for input.
 // With "--launch PROGRAM EXITFILE" it starts PROGRAM, writes where the program's main window lies
-// on the screen to EXITFILE.pos, and the program's exit code to EXITFILE when it ends.
+// on the screen to EXITFILE.pos, and the program's exit code to EXITFILE when it ends. While the
+// program runs, each time EXITFILE.ask appears it writes the minutes and seconds boxes of the
+// program's window to EXITFILE.fields as "minutes:seconds" and removes the .ask file.
 #include <windows.h>
 
 #include <cstdio>
@@ -61,6 +63,25 @@ void WritePosition(const std::wstring& file) {
   }
 }
 
+// The boxes' control identifiers are their places in the window template, counted from 1.
+void WriteFields(const std::wstring& file) {
+  HWND window = FindWindowW(L"KestruneMain", nullptr);
+  std::string fields[2];
+  const int ids[2] = {8, 5};
+  for (int i = 0; i < 2; ++i) {
+    wchar_t text[64] = {};
+    // GetWindowText would not ask another process's edit control for its text.
+    SendMessageW(GetDlgItem(window, ids[i]), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+    char utf8[256] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8 - 1, nullptr, nullptr);
+    fields[i] = utf8;
+  }
+  FILE* out = _wfopen(file.c_str(), L"wb");
+  if (!out) return;
+  fprintf(out, "%s:%s\n", fields[0].c_str(), fields[1].c_str());
+  fclose(out);
+}
+
 int Launch(const wchar_t* program, const std::wstring& exitFile) {
   std::wstring command = std::wstring(L"\"") + program + L"\"";
   STARTUPINFOW startup{};
@@ -71,7 +92,12 @@ int Launch(const wchar_t* program, const std::wstring& exitFile) {
     return 2;
   }
   WritePosition(exitFile + L".pos");
-  WaitForSingleObject(process.hProcess, INFINITE);
+  const std::wstring ask = exitFile + L".ask";
+  while (WaitForSingleObject(process.hProcess, 100) == WAIT_TIMEOUT) {
+    if (GetFileAttributesW(ask.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
+    WriteFields(exitFile + L".fields");
+    DeleteFileW(ask.c_str());
+  }
   DWORD code = 0;
   GetExitCodeProcess(process.hProcess, &code);
   FILE* out = _wfopen(exitFile.c_str(), L"wb");
