@@ -3,6 +3,7 @@
 // black on white.
 #include "app/main_window_template.h"
 
+#include "resources/pictures.h"
 #include "schedule/handlers.h"
 
 namespace kestrune {
@@ -13,10 +14,10 @@ constexpr FontSpec kEditFont{"宋体", 48, 400};
 constexpr FontSpec kUnitFont{"宋体", 56, 700};
 
 // name, type, {left, top, width, height}, text, font, text colour, back colour,
-// visible, tab stop, max length, period, integer entry
-constexpr ControlTemplate kControls[] = {
+// visible, tab stop, max length, period, integer entry, pictures
+const ControlTemplate kControls[] = {
     {"图形按钮1", UnitType::PicBtn, {298, 137, 50, 50}, nullptr, kDefaultGuiFont, kBlack, kBlack,
-     true, false, 0, 0},
+     true, false, 0, 0, false, kNormalPictureJpeg, kMouseOverPictureJpeg},
     {"标签4", UnitType::Label, {8, 108, 328, 24},
      "提示：启动关机程序之前，请注意保存正在操作的其它任务。", kDefaultGuiFont, kBlack,
      kButtonFace, true, false, 0, 0},

@@ -47,6 +47,8 @@ struct ControlTemplate {
   int maxLength;  // characters a user may enter; 0 for no limit of the control's own
   int32_t period;  // a timer's period at start, in milliseconds
   bool integerEntry = false;  // an edit box that takes integers only
+  std::span<const unsigned char> picture{};           // a picture button's JPEG pictures:
+  std::span<const unsigned char> mouseOverPicture{};  // normal, and while the pointer rests on it
 };
 
 struct Binding {

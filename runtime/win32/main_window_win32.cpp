@@ -151,6 +151,10 @@ HWND Win32Platform::CreateControl(int index, const ControlTemplate& control) {
                                 instance_, nullptr);
   if (!window) return nullptr;
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  if (control.type == UnitType::PicBtn) {
+    SetPictureButtonPictures(window, BitmapFromJpeg(control.picture),
+                             BitmapFromJpeg(control.mouseOverPicture));
+  }
   if (control.type == UnitType::Timer || control.type == UnitType::PicBtn) return window;
   SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.font)), FALSE);
   if (control.type == UnitType::EditBox && control.maxLength > 0) {

@@ -1,6 +1,8 @@
 // The picture button's states, mouse handling and painting.
 #include "runtime/win32/picture_button_win32.h"
 
+#include "runtime/jpeg_picture.h"
+
 namespace kestrune::win32 {
 namespace {
 
@@ -139,6 +141,32 @@ void RegisterPictureButtonClass(HINSTANCE instance, const wchar_t* className) {
   picture.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   picture.lpszClassName = className;
   RegisterClassExW(&picture);
+}
+
+HBITMAP BitmapFromJpeg(std::span<const unsigned char> jpeg) {
+  const std::optional<Picture> picture = DecodeJpeg(jpeg);
+  if (!picture) return nullptr;
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = picture->width;
+  format.bmiHeader.biHeight = -picture->height;  // rows top to bottom
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 24;
+  format.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!bitmap) return nullptr;
+  const std::size_t stride = (static_cast<std::size_t>(picture->width) * 3 + 3) & ~std::size_t{3};
+  for (int y = 0; y < picture->height; ++y) {
+    const unsigned char* from = picture->rgb.data() + static_cast<std::size_t>(y) * picture->width * 3;
+    auto* to = static_cast<unsigned char*>(bits) + y * stride;
+    for (int x = 0; x < picture->width; ++x) {  // RGB to the bitmap's BGR
+      to[x * 3] = from[x * 3 + 2];
+      to[x * 3 + 1] = from[x * 3 + 1];
+      to[x * 3 + 2] = from[x * 3];
+    }
+  }
+  return bitmap;
 }
 
 void SetPictureButtonPictures(HWND button, HBITMAP normal, HBITMAP mouseOver) {

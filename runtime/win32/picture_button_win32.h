@@ -5,9 +5,14 @@
 
 #include <windows.h>
 
+#include <span>
+
 namespace kestrune::win32 {
 
 void RegisterPictureButtonClass(HINSTANCE instance, const wchar_t* className);
+
+// A bitmap of a JPEG picture; null when the picture cannot be decoded.
+HBITMAP BitmapFromJpeg(std::span<const unsigned char> jpeg);
 
 // Gives the button its pictures; either may be null (absent). The button owns them from then on.
 void SetPictureButtonPictures(HWND button, HBITMAP normal, HBITMAP mouseOver);

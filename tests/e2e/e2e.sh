@@ -16,23 +16,21 @@ Fail() {
 }
 NowMs() { date +%s%3N; }
 
-# Each case has the prefix to itself: its server and services start afresh, with their output
-# elsewhere, and end with the case, taking whatever the case left running with them.
-StartPrefix() {
-  wineserver -k 2>/dev/null || true
-  wineserver -w
-  wineserver -p >/dev/null 2>&1 </dev/null
-  wine wineboot >/dev/null 2>&1 </dev/null
-  trap 'wineserver -k 2>/dev/null || true' EXIT
+# What a case started ends with it: the desktop, the launcher and the program, should any of
+# them still run. The prefix's server and services, started by prepare.sh, stay.
+EndCase() {
+  for program in 'explorer.exe /desktop=kestrune' 'probe.exe --launch' 'kestrune.Kestrune.exe'; do
+    pkill -f "$program" 2>/dev/null || true
+  done
+  for _ in $(seq 50); do pgrep -f 'explorer.exe /desktop=kestrune' >/dev/null || return 0; sleep 0.1; done
 }
+trap EndCase EXIT
 
-# Starts Kestrune through the probe's launcher, which reports where the window lies and, at the
-# end, its exit code.
 # Wine under emulation now and then loses a desktop that is being set up; a second start, in a
 # fresh server, is given before the window counts as not opening.
 Open() {
   for _ in 1 2; do
-    StartPrefix
+    EndCase
     rm -f "$drive/probe.log" "$drive/exit.txt" "$drive/exit.txt.pos"
     wine explorer /desktop=kestrune,1024x768 'C:\probe.exe' --launch 'C:\kestrune\Kestrune.exe' \
       'C:\exit.txt' >/dev/null 2>&1 </dev/null &
@@ -63,6 +61,17 @@ Fields() {
   touch "$drive/exit.txt.ask"
   for _ in $(seq 50); do [[ -e $drive/exit.txt.ask ]] || break; sleep 0.1; done
   tr -d '\r\n' <"$drive/exit.txt.fields"
+}
+# The colour on the screen at a point of the window's client area, as "r,g,b".
+ColourAt() {
+  import -window root -crop "1x1+$((clientX + $1))+$((clientY + $2))" -depth 8 txt:- |
+    sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | head -n 1
+}
+# True when "r,g,b" is within 48 of the colour given on each channel.
+Near() {
+  local r g b
+  IFS=, read -r r g b <<<"$1"
+  (((r - $2) ** 2 < 2304 && (g - $3) ** 2 < 2304 && (b - $4) ** 2 < 2304))
 }
 Launches() { if [[ -f $drive/probe.log ]]; then wc -l <"$drive/probe.log"; else echo 0; fi; }
 Shot() { import -window root "$artifacts/$1.png"; }
@@ -148,12 +157,47 @@ CountdownFromNormalizedMinutes() {
   [[ $(ExitCode) == 0 ]] || Fail "exit code $(ExitCode)"
 }
 
+# The picture button shows the navy picture while the pointer rests on it; a click starts the
+# browser stand-in once, normally, with the quoted path and the address, and the countdown
+# armed before goes on.
+WebLink() {
+  Open
+  ClickSeconds
+  Type 30
+  ClickStartStop
+  sleep 1
+  local wedge=(308 147)  # on the mark's wedge, 10 pixels into the button
+  Near "$(ColourAt "${wedge[@]}")" 48 144 208 || Fail "at rest the mark is $(ColourAt "${wedge[@]}")"
+  xdotool mousemove $((clientX + 323)) $((clientY + 162))
+  sleep 1
+  Shot hover
+  Near "$(ColourAt "${wedge[@]}")" 0 0 100 || Fail "under the pointer the mark is $(ColourAt "${wedge[@]}")"
+  local before
+  before=$(Fields)
+  xdotool click 1
+  for _ in $(seq 100); do [[ -s $drive/probe.log ]] && break; sleep 0.1; done
+  sleep 2
+  [[ $(Launches) == 1 ]] || Fail "expected one browser, saw $(Launches)"
+  local line
+  line=$(cat "$drive/probe.log")
+  local expected='cmd="C:\Program Files\Internet Explorer\iexplore.exe" http://www.kestrune.net/'
+  [[ $line == *"$expected" ]] || Fail "command: $line"
+  [[ $line == *' flags=1 show=1 '* ]] || Fail "not started normally: $line"
+  [[ $(Fields) != "$before" ]] || Fail "the countdown stopped at $before"
+  xdotool mousemove $((clientX + 10)) $((clientY + 10))
+  sleep 1
+  Near "$(ColourAt "${wedge[@]}")" 48 144 208 || Fail "after leaving the mark is $(ColourAt "${wedge[@]}")"
+  xdotool key Escape
+  [[ $(ExitCode) == 0 ]] || Fail "exit code $(ExitCode)"
+}
+
 case=$2
 case $case in
   shutdown_once) ShutdownOnce ;;
   stop_before_delay) StopBeforeTheDelay ;;
   close_while_armed) CloseWhileArmed ;;
   countdown) CountdownFromNormalizedMinutes ;;
+  web_link) WebLink ;;
   *) Fail "no case $2" ;;
 esac
 echo "PASS: $2"
