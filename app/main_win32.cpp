@@ -25,6 +25,17 @@ void EnterProgramDirectory() {
   if (slash != std::wstring::npos) SetCurrentDirectoryW(path.substr(0, slash).c_str());
 }
 
+// DLLs come from the system directory only, never from the program's folder (a downloads folder,
+// say) or the current directory. Looked up at run time: Windows 7 without its 2011 loader update
+// lacks the call, and a program that imported it would not start there.
+void LoadDllsFromSystemDirectoryOnly() {
+  using SetDirectories = BOOL(WINAPI*)(DWORD);
+  const auto set = reinterpret_cast<SetDirectories>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+  if (set) set(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  SetDllDirectoryW(L"");  // and never the current directory
+}
+
 HICON LoadApplicationIcon(HINSTANCE instance, int size) {
   return static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, size, size, 0));
 }
@@ -32,6 +43,7 @@ HICON LoadApplicationIcon(HINSTANCE instance, int size) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  LoadDllsFromSystemDirectoryOnly();
   OleInitialize(nullptr);
   EnterProgramDirectory();
   int exitCode;

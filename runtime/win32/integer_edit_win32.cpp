@@ -4,8 +4,6 @@
 // so that a click there counts as a click on the border.
 #include "runtime/win32/integer_edit_win32.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <string>
 
@@ -15,7 +13,13 @@
 namespace kestrune::win32 {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
+// The edit control's own window procedure, kept on the box while it is subclassed.
+constexpr wchar_t kEditProcProperty[] = L"KestruneEditProc";
+
+LRESULT CallEdit(HWND edit, UINT message, WPARAM w, LPARAM l) {
+  auto proc = reinterpret_cast<WNDPROC>(GetPropW(edit, kEditProcProperty));
+  return CallWindowProcW(proc, edit, message, w, l);
+}
 
 TEXTMETRICW FontMetrics(HWND edit) {
   HDC dc = GetDC(edit);
@@ -69,25 +73,24 @@ void Normalize(HWND edit) {
   SendMessageW(edit, EM_SETSEL, selectionStart, selectionStart);
 }
 
-LRESULT CALLBACK IntegerEntryProc(HWND edit, UINT message, WPARAM w, LPARAM l, UINT_PTR,
-                                  DWORD_PTR) {
+LRESULT CALLBACK IntegerEntryProc(HWND edit, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_CHAR:
     case WM_IME_CHAR:
       if (!TakesTypedCharacter(static_cast<unsigned int>(w))) return 0;
       break;
     case WM_KILLFOCUS: {
-      const LRESULT result = DefSubclassProc(edit, message, w, l);
+      const LRESULT result = CallEdit(edit, message, w, l);
       Normalize(edit);
       return result;
     }
     case WM_NCCALCSIZE: {
-      const LRESULT result = DefSubclassProc(edit, message, w, l);
+      const LRESULT result = CallEdit(edit, message, w, l);
       CentreTextArea(edit, *reinterpret_cast<RECT*>(l));  // rgrc[0] comes first either way
       return result;
     }
     case WM_NCPAINT: {
-      const LRESULT result = DefSubclassProc(edit, message, w, l);
+      const LRESULT result = CallEdit(edit, message, w, l);
       PaintBands(edit);
       return result;
     }
@@ -99,19 +102,22 @@ LRESULT CALLBACK IntegerEntryProc(HWND edit, UINT message, WPARAM w, LPARAM l, U
       if (!PtInRect(&text, point)) return HTBORDER;  // the bands beside the line of text
       break;
     }
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(edit, IntegerEntryProc, kSubclassId);
-      break;
+    case WM_NCDESTROY: {
+      const LRESULT result = CallEdit(edit, message, w, l);
+      RemovePropW(edit, kEditProcProperty);
+      return result;
+    }
     default:
       break;
   }
-  return DefSubclassProc(edit, message, w, l);
+  return CallEdit(edit, message, w, l);
 }
 
 }  // namespace
 
 void MakeIntegerEntry(HWND edit) {
-  SetWindowSubclass(edit, IntegerEntryProc, kSubclassId, 0);
+  SetPropW(edit, kEditProcProperty, reinterpret_cast<HANDLE>(GetWindowLongPtrW(edit, GWLP_WNDPROC)));
+  SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(IntegerEntryProc));
   // Never lower than one Chinese character (the font's em) plus the sunken edge above and below.
   RECT frame;
   GetWindowRect(edit, &frame);

@@ -19,12 +19,21 @@ NowMs() { date +%s%3N; }
 # What a case started ends with it: the desktop, the launcher and the program, should any of
 # them still run. The prefix's server and services, started by prepare.sh, stay.
 EndCase() {
+  RestoreStandIns
   for program in 'explorer.exe /desktop=kestrune' 'probe.exe --launch' 'kestrune.Kestrune.exe'; do
     pkill -f "$program" 2>/dev/null || true
   done
   for _ in $(seq 50); do pgrep -f 'explorer.exe /desktop=kestrune' >/dev/null || return 0; sleep 0.1; done
 }
 trap EndCase EXIT
+
+# Takes the stand-ins for the shutdown tool and the browser away, as on a machine without them.
+stand_ins=("$drive/windows/system32/shutdown.exe" "$drive/windows/syswow64/shutdown.exe"
+  "$drive/Program Files/Internet Explorer/iexplore.exe")
+RemoveStandIns() { for file in "${stand_ins[@]}"; do mv "$file" "$file.away"; done; }
+RestoreStandIns() {
+  for file in "${stand_ins[@]}"; do [[ ! -e $file.away ]] || mv "$file.away" "$file"; done
+}
 
 # Wine under emulation now and then loses a desktop that is being set up; a second start, in a
 # fresh server, is given before the window counts as not opening.
@@ -55,13 +64,17 @@ ExitCode() {
   [[ -s $drive/exit.txt ]] || Fail "the program did not end"
   tr -d '\r\n' <"$drive/exit.txt"
 }
-# What the minutes and seconds boxes show, as "minutes:seconds", asked of the launcher.
-Fields() {
+# Asks the launcher how the window looks: line 1 the boxes as "minutes:seconds", line 2 the
+# start/stop button's caption, line 3 how many visible windows the program has.
+Ask() {
   rm -f "$drive/exit.txt.fields"
   touch "$drive/exit.txt.ask"
   for _ in $(seq 50); do [[ -e $drive/exit.txt.ask ]] || break; sleep 0.1; done
-  tr -d '\r\n' <"$drive/exit.txt.fields"
+  sed -n "$1p" "$drive/exit.txt.fields" | tr -d '\r\n'
 }
+Fields() { Ask 1; }
+Caption() { Ask 2; }
+VisibleWindows() { Ask 3; }
 # The colour on the screen at a point of the window's client area, as "r,g,b".
 ColourAt() {
   import -window root -crop "1x1+$((clientX + $1))+$((clientY + $2))" -depth 8 txt:- |
@@ -191,6 +204,37 @@ WebLink() {
   [[ $(ExitCode) == 0 ]] || Fail "exit code $(ExitCode)"
 }
 
+# Without the shutdown tool the delay ends quietly: no message, the window stays open with
+# "停止程序"; without the browser a click on the picture does nothing visible.
+MissingPrograms() {
+  RemoveStandIns
+  Open
+  ClickSeconds
+  Type 2
+  ClickStartStop
+  sleep 4
+  [[ $(Fields) == :0 ]] || Fail "the boxes read $(Fields)"
+  [[ $(Caption) == 停止程序 ]] || Fail "the caption reads $(Caption)"
+  [[ $(VisibleWindows) == 1 ]] || Fail "$(VisibleWindows) windows show"
+  ClickAt 298 137 50 50
+  sleep 2
+  [[ $(VisibleWindows) == 1 ]] || Fail "after the picture click $(VisibleWindows) windows show"
+  Shot missing
+  xdotool key Escape
+  [[ $(ExitCode) == 0 ]] || Fail "exit code $(ExitCode)"
+}
+
+# Closing the window while the launcher waits for a browser that never gets ready: the close
+# waits for the launch (at most a second) and the program then ends with 0.
+CloseDuringLaunch() {
+  export PROBE_HANG=1
+  Open
+  ClickAt 298 137 50 50
+  xdotool key Escape
+  [[ $(ExitCode) == 0 ]] || Fail "exit code $(ExitCode)"
+  [[ $(Launches) == 1 ]] || Fail "expected the one launch, saw $(Launches)"
+}
+
 case=$2
 case $case in
   shutdown_once) ShutdownOnce ;;
@@ -198,6 +242,8 @@ case $case in
   close_while_armed) CloseWhileArmed ;;
   countdown) CountdownFromNormalizedMinutes ;;
   web_link) WebLink ;;
+  missing_programs) MissingPrograms ;;
+  close_during_launch) CloseDuringLaunch ;;
   *) Fail "no case $2" ;;
 esac
 echo "PASS: $2"

@@ -2,11 +2,13 @@
 // appends one line to the log named by PROBE_LOG (default C:\probe.log): the time in
 // milliseconds since 1970, its start-up flags and show state, and its whole command line
 // in UTF-8.
-// With the first argument "--hang" it then stays without ever becoming ready for input.
+// With the first argument "--hang", or PROBE_HANG set, it then stays for 5 s without ever
+// becoming ready for input.
 // With "--launch PROGRAM EXITFILE" it starts PROGRAM, writes where the program's main window lies
 // on the screen to EXITFILE.pos, and the program's exit code to EXITFILE when it ends. While the
-// program runs, each time EXITFILE.ask appears it writes the minutes and seconds boxes of the
-// program's window to EXITFILE.fields as "minutes:seconds" and removes the .ask file.
+// program runs, each time EXITFILE.ask appears it writes to EXITFILE.fields the minutes and
+// seconds boxes of the program's window as "minutes:seconds", the start/stop button's caption,
+// and how many visible top-level windows the program has, a line each, and removes the .ask.
 #include <windows.h>
 
 #include <cstdio>
@@ -63,22 +65,38 @@ void WritePosition(const std::wstring& file) {
   }
 }
 
-// The boxes' control identifiers are their places in the window template, counted from 1.
-void WriteFields(const std::wstring& file) {
+// GetWindowText would not ask another process's control for its text; WM_GETTEXT does.
+std::string TextOf(HWND control) {
+  wchar_t text[64] = {};
+  SendMessageW(control, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+  char utf8[256] = {};
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8 - 1, nullptr, nullptr);
+  return utf8;
+}
+
+struct WindowCount {
+  DWORD process;
+  int visible;
+};
+
+BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
+  auto* counted = reinterpret_cast<WindowCount*>(count);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == counted->process && IsWindowVisible(window)) ++counted->visible;
+  return TRUE;
+}
+
+// The controls' identifiers are their places in the window template, counted from 1.
+void WriteFields(const std::wstring& file, DWORD process) {
   HWND window = FindWindowW(L"KestruneMain", nullptr);
-  std::string fields[2];
-  const int ids[2] = {8, 5};
-  for (int i = 0; i < 2; ++i) {
-    wchar_t text[64] = {};
-    // GetWindowText would not ask another process's edit control for its text.
-    SendMessageW(GetDlgItem(window, ids[i]), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
-    char utf8[256] = {};
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8 - 1, nullptr, nullptr);
-    fields[i] = utf8;
-  }
+  WindowCount count{process, 0};
+  EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&count));
   FILE* out = _wfopen(file.c_str(), L"wb");
   if (!out) return;
-  fprintf(out, "%s:%s\n", fields[0].c_str(), fields[1].c_str());
+  fprintf(out, "%s:%s\n%s\n%d\n", TextOf(GetDlgItem(window, 8)).c_str(),
+          TextOf(GetDlgItem(window, 5)).c_str(), TextOf(GetDlgItem(window, 7)).c_str(),
+          count.visible);
   fclose(out);
 }
 
@@ -95,7 +113,7 @@ int Launch(const wchar_t* program, const std::wstring& exitFile) {
   const std::wstring ask = exitFile + L".ask";
   while (WaitForSingleObject(process.hProcess, 100) == WAIT_TIMEOUT) {
     if (GetFileAttributesW(ask.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
-    WriteFields(exitFile + L".fields");
+    WriteFields(exitFile + L".fields", process.dwProcessId);
     DeleteFileW(ask.c_str());
   }
   DWORD code = 0;
@@ -117,6 +135,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     return Launch(arguments[2], arguments[3]);
   }
   Record();
-  if (count >= 2 && std::wcscmp(arguments[1], L"--hang") == 0) Sleep(5000);
+  const bool hang = (count >= 2 && std::wcscmp(arguments[1], L"--hang") == 0) ||
+                    GetEnvironmentVariableW(L"PROBE_HANG", nullptr, 0) > 0;
+  if (hang) Sleep(5000);
   return 0;
 }
