@@ -1,6 +1,7 @@
 // Building the main window and its controls from the template, and how they look.
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "runtime/win32/gbk.h"
 #include "runtime/win32/integer_edit_win32.h"
@@ -89,19 +90,16 @@ void Win32Platform::RegisterClasses() {
   main.lpszClassName = kMainClass;
   RegisterClassExW(&main);
 
-  WNDCLASSEXW timer{};
-  timer.cbSize = sizeof timer;
-  timer.lpfnWndProc = TimerProc;
-  timer.hInstance = instance_;
-  timer.lpszClassName = kTimerClass;
-  RegisterClassExW(&timer);
-
-  WNDCLASSEXW runtime{};
-  runtime.cbSize = sizeof runtime;
-  runtime.lpfnWndProc = DefWindowProcW;
-  runtime.hInstance = instance_;
-  runtime.lpszClassName = kRuntimeClass;
-  RegisterClassExW(&runtime);
+  // Windows that are never shown: a timer control's, and the runtime's own.
+  for (const auto& [name, procedure] : {std::pair{kTimerClass, &TimerProc},
+                                        std::pair{kRuntimeClass, &DefWindowProcW}}) {
+    WNDCLASSEXW hidden{};
+    hidden.cbSize = sizeof hidden;
+    hidden.lpfnWndProc = procedure;
+    hidden.hInstance = instance_;
+    hidden.lpszClassName = name;
+    RegisterClassExW(&hidden);
+  }
 
   RegisterPictureButtonClass(instance_, kPictureClass);
 }

@@ -4,8 +4,8 @@
 // in UTF-8.
 // With the first argument "--hang", or PROBE_HANG set, it then stays for 5 s without ever
 // becoming ready for input.
-// With "--launch PROGRAM EXITFILE" it starts PROGRAM, writes where the program's main window lies
-// on the screen to EXITFILE.pos, and the program's exit code to EXITFILE when it ends. While the
+// With "--launch PROGRAM EXITFILE" it starts PROGRAM, writes where the program's window lies on
+// the screen, and how soon it showed, to EXITFILE.pos, and the exit code to EXITFILE at the end. While the
 // program runs, each time EXITFILE.ask appears it writes to EXITFILE.fields the minutes and
 // seconds boxes of the program's window as "minutes:seconds", the start/stop button's caption,
 // and how many visible top-level windows the program has, a line each, and removes the .ask.
@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -44,24 +45,46 @@ void Record() {
   fclose(log);
 }
 
-// Waits for the program's main window and writes where its client area and its frame lie on
-// the screen: client left, client top, frame left, top, right, bottom.
-void WritePosition(const std::wstring& file) {
-  for (int i = 0; i < 600; ++i) {
-    if (HWND window = FindWindowW(L"KestruneMain", nullptr); window && IsWindowVisible(window)) {
+struct ProcessWindows {
+  DWORD process;
+  std::vector<HWND> visible;  // its visible top-level windows
+};
+
+BOOL CALLBACK NoteVisibleWindow(HWND window, LPARAM search) {
+  auto* windows = reinterpret_cast<ProcessWindows*>(search);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == windows->process && IsWindowVisible(window)) windows->visible.push_back(window);
+  return TRUE;
+}
+
+std::vector<HWND> VisibleWindowsOf(DWORD process) {
+  ProcessWindows windows{process, {}};
+  EnumWindows(NoteVisibleWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows.visible;
+}
+
+// Waits for the program's first visible window and writes where its client area and its frame
+// lie on the screen (client left, client top, frame left, top, right, bottom) and how many
+// milliseconds after the start it showed.
+void WritePosition(const std::wstring& file, DWORD process, ULONGLONG started) {
+  for (int i = 0; i < 60000; ++i) {
+    if (const std::vector<HWND> windows = VisibleWindowsOf(process); !windows.empty()) {
+      HWND window = windows.front();
+      const ULONGLONG shown = GetTickCount64() - started;
       POINT origin{0, 0};
       ClientToScreen(window, &origin);
       RECT frame;
       GetWindowRect(window, &frame);
       FILE* out = _wfopen(file.c_str(), L"wb");
       if (out) {
-        fprintf(out, "%ld %ld %ld %ld %ld %ld\n", origin.x, origin.y, frame.left, frame.top,
-                frame.right, frame.bottom);
+        fprintf(out, "%ld %ld %ld %ld %ld %ld %llu\n", origin.x, origin.y, frame.left, frame.top,
+                frame.right, frame.bottom, shown);
         fclose(out);
       }
       return;
     }
-    Sleep(100);
+    Sleep(1);
   }
 }
 
@@ -74,29 +97,14 @@ std::string TextOf(HWND control) {
   return utf8;
 }
 
-struct WindowCount {
-  DWORD process;
-  int visible;
-};
-
-BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
-  auto* counted = reinterpret_cast<WindowCount*>(count);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process == counted->process && IsWindowVisible(window)) ++counted->visible;
-  return TRUE;
-}
-
 // The controls' identifiers are their places in the window template, counted from 1.
 void WriteFields(const std::wstring& file, DWORD process) {
   HWND window = FindWindowW(L"KestruneMain", nullptr);
-  WindowCount count{process, 0};
-  EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&count));
   FILE* out = _wfopen(file.c_str(), L"wb");
   if (!out) return;
   fprintf(out, "%s:%s\n%s\n%d\n", TextOf(GetDlgItem(window, 8)).c_str(),
           TextOf(GetDlgItem(window, 5)).c_str(), TextOf(GetDlgItem(window, 7)).c_str(),
-          count.visible);
+          static_cast<int>(VisibleWindowsOf(process).size()));
   fclose(out);
 }
 
@@ -105,11 +113,12 @@ int Launch(const wchar_t* program, const std::wstring& exitFile) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
+  const ULONGLONG started = GetTickCount64();
   if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process)) {
     return 2;
   }
-  WritePosition(exitFile + L".pos");
+  WritePosition(exitFile + L".pos", process.dwProcessId, started);
   const std::wstring ask = exitFile + L".ask";
   while (WaitForSingleObject(process.hProcess, 100) == WAIT_TIMEOUT) {
     if (GetFileAttributesW(ask.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
