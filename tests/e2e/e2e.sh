@@ -150,6 +150,36 @@ CloseDuringLaunch() {
   [[ $(Launches) == 1 ]] || Fail "expected the one launch, saw $(Launches)"
 }
 
+# Hostile input: 10 000 characters of mixed text pasted into each box, a number far beyond
+# 32 bits among them, then 200 clicks on the start/stop button as fast as X delivers them. The
+# window keeps answering, the boxes hold their normal forms, an even count of clicks leaves the
+# schedule stopped, and nothing is launched.
+HostileInput() {
+  Open
+  local junk
+  junk="99999999999999999999$(printf '分ab -+１２\t*%.0s' $(seq 1100))"
+  printf '%s' "${junk:0:10000}" | xclip -quiet -selection clipboard >/dev/null 2>&1 &
+  local clipboard=$!
+  sleep 0.5
+  ClickMinutes
+  xdotool key ctrl+v
+  ClickSeconds
+  xdotool key ctrl+v
+  sleep 1
+  kill "$clipboard" 2>/dev/null || true
+  [[ $(Fields) == 2147483647:99 ]] || Fail "after the pastes the boxes read $(Fields)"
+  ClickAt 105 142 120 40  # leave the pointer on the button
+  xdotool click --repeat 199 --delay 5 1
+  sleep 2
+  [[ $(Caption) == 启动程序 ]] || Fail "after 200 clicks the caption reads $(Caption)"
+  [[ $(Fields) == 2147483647:99 ]] || Fail "after 200 clicks the boxes read $(Fields)"
+  [[ $(VisibleWindows) == 1 ]] || Fail "$(VisibleWindows) windows show"
+  sleep 3
+  [[ $(Launches) == 0 ]] || Fail "a stopped schedule launched $(Launches) times"
+  xdotool key Escape
+  [[ $(ExitCode) == 0 ]] || Fail "exit code $(ExitCode)"
+}
+
 case=$2
 case $case in
   shutdown_once) ShutdownOnce ;;
@@ -159,6 +189,7 @@ case $case in
   web_link) WebLink ;;
   missing_programs) MissingPrograms ;;
   close_during_launch) CloseDuringLaunch ;;
+  hostile_input) HostileInput ;;
   *) Fail "no case $2" ;;
 esac
 echo "PASS: $2"
