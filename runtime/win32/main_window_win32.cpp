@@ -162,10 +162,18 @@ HWND Win32Platform::CreateControl(int index, const ControlTemplate& control) {
   return window;
 }
 
+// Asking the system for faces is slow; each face of the template is looked up once.
+std::wstring Win32Platform::FaceFor(const char* face) {
+  for (const auto& [asked, chosen] : faces_) {
+    if (asked == face) return chosen;
+  }
+  return faces_.emplace_back(face, FaceOrStandIn(WideFromGbk(face))).second;
+}
+
 // Heights are em heights, asked for as negative character heights.
 HFONT Win32Platform::FontFor(const FontSpec& font) {
   if (!font.face) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  const std::wstring face = FaceOrStandIn(WideFromGbk(font.face));
+  const std::wstring face = FaceFor(font.face);
   HFONT created = CreateFontW(-font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
                               DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                               PROOF_QUALITY, DEFAULT_PITCH, face.c_str());

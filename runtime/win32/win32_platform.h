@@ -50,6 +50,7 @@ class Win32Platform final : public Platform {
   void PlaceMainWindow(int width, int height);
   HWND CreateControl(int index, const ControlTemplate& control);
   HFONT FontFor(const FontSpec& font);
+  std::wstring FaceFor(const char* face);
   HBRUSH BrushFor(Color color);
   LRESULT ColorControl(HWND control, HDC dc);
   void DrawLabel(const DRAWITEMSTRUCT& item);
@@ -70,6 +71,7 @@ class Win32Platform final : public Platform {
   std::vector<HWND> controls_;  // by template index
   std::vector<HFONT> fonts_;    // created for the controls, deleted with the platform
   std::vector<std::pair<Color, HBRUSH>> brushes_;
+  std::vector<std::pair<std::string, std::wstring>> faces_;  // face asked for, face used
 };
 
 }  // namespace kestrune::win32

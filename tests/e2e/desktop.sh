@@ -19,24 +19,24 @@ NowMs() { date +%s%3N; }
 PrefixPids() {
   local pid
   for pid in $(pgrep -f "$1"); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" &&
+      echo "$pid"
   done
   return 0
 }
 
-# What a case started ends with it: the desktop, the launcher and the program, should any of
-# them still run. The prefix's server and services, started by prepare.sh, stay.
+# What a case started ends with it: the program and the launcher, should they still run, and
+# then their desktop, which closes by itself once they are gone (or is made to). The prefix's
+# server and services, started by prepare.sh, stay.
 EndCase() {
   RestoreStandIns
-  local program
-  for program in 'explorer.exe /desktop=kestrune' 'probe.exe --launch' 'kestrune.Kestrune.exe' \
-    'bench.baseline.exe'; do
-    kill $(PrefixPids "$program") 2>/dev/null || true
-  done
-  for _ in $(seq 50); do
+  kill $(PrefixPids 'kestrune.Kestrune.exe') $(PrefixPids 'bench.baseline.exe') 2>/dev/null || true
+  kill $(PrefixPids 'probe.exe --launch') 2>/dev/null || true
+  for _ in $(seq 100); do
     [[ -z $(PrefixPids 'explorer.exe /desktop=kestrune') ]] && return 0
     sleep 0.1
   done
+  kill $(PrefixPids 'explorer.exe /desktop=kestrune') 2>/dev/null || true
 }
 trap EndCase EXIT
 
@@ -48,16 +48,19 @@ RestoreStandIns() {
   for file in "${stand_ins[@]}"; do [[ ! -e $file.away ]] || mv "$file.away" "$file"; done
 }
 
-# Wine under emulation now and then loses a desktop that is being set up; a second start, in a
-# fresh server, is given before the window counts as not opening.
-# Open [PROGRAM]: the program is Kestrune unless another is named.
+# Open [PROGRAM]: the program is Kestrune unless another is named. Each start has a desktop of
+# its own name, so that none inherits what a killed one left behind; and as Wine under emulation
+# now and then loses a desktop that is being set up, a second start is given before the window
+# counts as not opening.
+desktops=0
 Open() {
   local program=${1:-'C:\kestrune\Kestrune.exe'}
   for _ in 1 2; do
     EndCase
     rm -f "$drive/probe.log" "$drive/exit.txt" "$drive/exit.txt.pos"
-    wine explorer /desktop=kestrune,1024x768 'C:\probe.exe' --launch "$program" 'C:\exit.txt' \
-      >/dev/null 2>&1 </dev/null &
+    desktops=$((desktops + 1))
+    wine explorer "/desktop=kestrune$$-$desktops,1024x768" 'C:\probe.exe' --launch "$program" \
+      'C:\exit.txt' >/dev/null 2>&1 </dev/null &
     for _ in $(seq 450); do [[ -s $drive/exit.txt.pos ]] && break; sleep 0.1; done
     [[ -s $drive/exit.txt.pos ]] && break
   done

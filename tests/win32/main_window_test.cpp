@@ -105,6 +105,14 @@ TEST_F(MainWindowTest, FocusStartsInTheMinutesBoxAndTabCyclesTheThreeStops) {
   EXPECT_EQ(GetFocus(), Control("编辑框1"));
 }
 
+TEST_F(MainWindowTest, TheFocusComesBackWhereItWasWhenTheWindowIsActivatedAgain) {
+  SetFocus(Control("编辑框2"));
+  SendMessageW(platform.MainWindow(), WM_ACTIVATE, WA_INACTIVE, 0);
+  SetFocus(nullptr);
+  SendMessageW(platform.MainWindow(), WM_ACTIVATE, WA_ACTIVE, 0);
+  EXPECT_EQ(GetFocus(), Control("编辑框2"));
+}
+
 TEST_F(MainWindowTest, EnterDoesNothingAndEscClosesFromAnyStop) {
   PressKey(VK_RETURN);
   EXPECT_EQ(GetFocus(), Control("编辑框1"));
