@@ -15,6 +15,7 @@ constexpr FontSpec kUnitFont{"宋体", 56, 700};
 
 // name, type, {left, top, width, height}, text, font, text colour, back colour,
 // visible, tab stop, max length, period, integer entry, pictures
+// clang-format off
 const ControlTemplate kControls[] = {
     {"图形按钮1", UnitType::PicBtn, {298, 137, 50, 50}, nullptr, kDefaultGuiFont, kBlack, kBlack,
      true, false, 0, 0, false, kNormalPictureJpeg, kMouseOverPictureJpeg},
@@ -38,6 +39,7 @@ const ControlTemplate kControls[] = {
     {"时钟1", UnitType::Timer, {304, 152, 40, 40}, nullptr, kDefaultGuiFont, kBlack, kBlack, false,
      false, 0, 0},
 };
+// clang-format on
 
 constexpr Binding kBindings[] = {
     {"按钮1", Event::Clicked, ToggleStartStop},

@@ -15,11 +15,15 @@ unsigned char FoldedByte(unsigned char lead, unsigned char trail) {
   if (lead == kFullWidthLead && trail >= 0xA1 && trail <= 0xFE) return trail - 0x80;
   if (lead != kSymbolLead) return 0;
   switch (trail) {
-    case 0xA1: return ' ';  // ideographic space
-    case 0xAB: return '~';  // ～
-    case 0xEE:              // ☆
-    case 0xEF: return '*';  // ★
-    default: return 0;
+    case 0xA1:
+      return ' ';  // ideographic space
+    case 0xAB:
+      return '~';  // ～
+    case 0xEE:     // ☆
+    case 0xEF:
+      return '*';  // ★
+    default:
+      return 0;
   }
 }
 

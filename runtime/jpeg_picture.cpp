@@ -4,9 +4,10 @@
 #include "runtime/jpeg_picture.h"
 
 #include <csetjmp>
-#include <cstdio>
-
+#include <cstdio>  // jpeglib.h needs FILE declared before it
+// clang-format off
 #include <jpeglib.h>
+// clang-format on
 
 namespace kestrune {
 namespace {
@@ -55,7 +56,8 @@ std::optional<Picture> DecodeJpeg(std::span<const unsigned char> jpeg) {
     return std::nullopt;
   }
   jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, const_cast<unsigned char*>(jpeg.data()), static_cast<unsigned long>(jpeg.size()));
+  jpeg_mem_src(&info, const_cast<unsigned char*>(jpeg.data()),
+               static_cast<unsigned long>(jpeg.size()));
   const bool clean = ReadRows(info, picture);
   jpeg_destroy_decompress(&info);
   if (!clean) return std::nullopt;

@@ -12,8 +12,7 @@ ShowState ShowStateOf(int showMode) {
   return kStates[std::clamp(showMode, 1, 6) - 1];
 }
 
-bool RunProgram(Platform& platform, std::string_view commandLine, bool waitForExit,
-                int showMode) {
+bool RunProgram(Platform& platform, std::string_view commandLine, bool waitForExit, int showMode) {
   return platform.StartProcess(commandLine, waitForExit, ShowStateOf(showMode));
 }
 

@@ -61,8 +61,8 @@ void Window::Raise(const Control* control, Event event) {
 Handler Window::BoundHandler(const Control* control, Event event) const {
   const char* name = control ? control->settings->name : nullptr;
   for (const Binding& binding : settings_.bindings) {
-    const bool sameTarget = name && binding.control ? std::strcmp(name, binding.control) == 0
-                                                    : name == binding.control;
+    const bool sameTarget =
+        name && binding.control ? std::strcmp(name, binding.control) == 0 : name == binding.control;
     if (sameTarget && binding.event == event) return binding.handler;
   }
   return nullptr;

@@ -16,9 +16,9 @@ namespace kestrune {
 struct Control {
   int index;  // position in the window template; names the control across the platform seam
   const ControlTemplate* settings;
-  std::string caption;  // a button's own copy of its caption
-  std::string content;  // an edit box's copy of the text last read or written
-  int32_t period = 0;   // a timer's stored period; never below 0
+  std::string caption;   // a button's own copy of its caption
+  std::string content;   // an edit box's copy of the text last read or written
+  int32_t period = 0;    // a timer's stored period; never below 0
   bool running = false;  // a timer's platform timer is set
   bool writing = false;  // a Content write is in progress: the field's own change report is ignored
 };

@@ -44,8 +44,8 @@ struct ControlTemplate {
   Color backColor;
   bool visible;
   bool tabStop;
-  int maxLength;  // characters a user may enter; 0 for no limit of the control's own
-  int32_t period;  // a timer's period at start, in milliseconds
+  int maxLength;              // characters a user may enter; 0 for no limit of the control's own
+  int32_t period;             // a timer's period at start, in milliseconds
   bool integerEntry = false;  // an edit box that takes integers only
   std::span<const unsigned char> picture{};           // a picture button's JPEG pictures:
   std::span<const unsigned char> mouseOverPicture{};  // normal, and while the pointer rests on it
@@ -59,7 +59,7 @@ struct Binding {
 
 struct WindowTemplate {
   const char* caption;
-  int width, height;  // outer size, frame and title bar included
+  int width, height;                          // outer size, frame and title bar included
   std::span<const ControlTemplate> controls;  // in stacking order, topmost first
   std::span<const Binding> bindings;
 };

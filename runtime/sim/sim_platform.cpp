@@ -92,7 +92,9 @@ void SimPlatform::Paste(std::string_view control, std::string_view text) {
   scheduled_.push_back({now_, Input::Kind::Paste, std::string(control), std::string(text)});
 }
 
-void SimPlatform::CloseAt(int64_t time) { scheduled_.push_back({time, Input::Kind::Close, {}, {}}); }
+void SimPlatform::CloseAt(int64_t time) {
+  scheduled_.push_back({time, Input::Kind::Close, {}, {}});
+}
 
 void SimPlatform::RunFor(int64_t ms) {
   const int64_t end = now_ + ms;

@@ -118,7 +118,7 @@ class SimPlatform final : public Platform {
   std::vector<std::string> texts_;
   int focus_ = -1;  // the control with the keyboard focus
   std::map<int, Timer> timers_;
-  std::deque<Input> input_;      // arrived, waiting to be handled
+  std::deque<Input> input_;       // arrived, waiting to be handled
   std::vector<Input> scheduled_;  // not arrived yet
   int64_t launchWait_ = 0;
   bool launchFails_ = false;

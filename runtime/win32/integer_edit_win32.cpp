@@ -50,8 +50,9 @@ void PaintBands(HWND edit) {
   OffsetRect(&frame, -frame.left, -frame.top);
   InflateRect(&frame, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
   HDC dc = GetWindowDC(edit);
-  auto background = reinterpret_cast<HBRUSH>(SendMessageW(
-      GetParent(edit), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit)));
+  auto background = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(edit), WM_CTLCOLOREDIT,
+                                                          reinterpret_cast<WPARAM>(dc),
+                                                          reinterpret_cast<LPARAM>(edit)));
   const RECT above{frame.left, frame.top, frame.right, client.top};
   const RECT below{frame.left, client.bottom, frame.right, frame.bottom};
   FillRect(dc, &above, background);
@@ -62,8 +63,8 @@ void PaintBands(HWND edit) {
 // The text the box shows once it loses the focus; the caret goes where the selection began.
 void Normalize(HWND edit) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
   const std::string shown = GbkFromWide(text);
   const std::string normalized = NormalizedEntry(shown);
   if (normalized == shown) return;
@@ -116,14 +117,14 @@ LRESULT CALLBACK IntegerEntryProc(HWND edit, UINT message, WPARAM w, LPARAM l) {
 }  // namespace
 
 void MakeIntegerEntry(HWND edit) {
-  SetPropW(edit, kEditProcProperty, reinterpret_cast<HANDLE>(GetWindowLongPtrW(edit, GWLP_WNDPROC)));
+  SetPropW(edit, kEditProcProperty,
+           reinterpret_cast<HANDLE>(GetWindowLongPtrW(edit, GWLP_WNDPROC)));
   SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(IntegerEntryProc));
   // Never lower than one Chinese character (the font's em) plus the sunken edge above and below.
   RECT frame;
   GetWindowRect(edit, &frame);
   const TEXTMETRICW metrics = FontMetrics(edit);
-  const int lowest =
-      metrics.tmHeight - metrics.tmInternalLeading + 2 * GetSystemMetrics(SM_CYEDGE);
+  const int lowest = metrics.tmHeight - metrics.tmInternalLeading + 2 * GetSystemMetrics(SM_CYEDGE);
   const int height = std::max<int>(frame.bottom - frame.top, lowest);
   SetWindowPos(edit, nullptr, 0, 0, frame.right - frame.left, height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);

@@ -67,11 +67,16 @@ DWORD StyleOf(const ControlTemplate& control) {
 
 const wchar_t* ClassOf(UnitType type) {
   switch (type) {
-    case UnitType::EditBox: return L"EDIT";
-    case UnitType::Label: return L"STATIC";
-    case UnitType::Button: return L"BUTTON";
-    case UnitType::Timer: return kTimerClass;
-    case UnitType::PicBtn: return kPictureClass;
+    case UnitType::EditBox:
+      return L"EDIT";
+    case UnitType::Label:
+      return L"STATIC";
+    case UnitType::Button:
+      return L"BUTTON";
+    case UnitType::Timer:
+      return kTimerClass;
+    case UnitType::PicBtn:
+      return kPictureClass;
   }
   return L"STATIC";
 }
@@ -91,8 +96,8 @@ void Win32Platform::RegisterClasses() {
   RegisterClassExW(&main);
 
   // Windows that are never shown: a timer control's, and the runtime's own.
-  for (const auto& [name, procedure] : {std::pair{kTimerClass, &TimerProc},
-                                        std::pair{kRuntimeClass, &DefWindowProcW}}) {
+  for (const auto& [name, procedure] :
+       {std::pair{kTimerClass, &TimerProc}, std::pair{kRuntimeClass, &DefWindowProcW}}) {
     WNDCLASSEXW hidden{};
     hidden.cbSize = sizeof hidden;
     hidden.lpfnWndProc = procedure;
@@ -109,9 +114,9 @@ bool Win32Platform::CreateMainWindow(const WindowTemplate& window, EventSink& si
   sink_ = &sink;
   const int x = (GetSystemMetrics(SM_CXSCREEN) - window.width) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - window.height) / 2;
-  main_ = CreateWindowExW(WS_EX_APPWINDOW, kMainClass, WideFromGbk(window.caption).c_str(),
-                          kMainStyle, x, y, window.width, window.height, nullptr, nullptr,
-                          instance_, this);
+  main_ =
+      CreateWindowExW(WS_EX_APPWINDOW, kMainClass, WideFromGbk(window.caption).c_str(), kMainStyle,
+                      x, y, window.width, window.height, nullptr, nullptr, instance_, this);
   if (!main_) return false;
   PlaceMainWindow(window.width, window.height);
 
@@ -142,11 +147,10 @@ HWND Win32Platform::CreateControl(int index, const ControlTemplate& control) {
   const DWORD style = WS_CHILD | StyleOf(control) | (control.tabStop ? WS_TABSTOP : 0);
   const DWORD extended = control.type == UnitType::EditBox ? WS_EX_CLIENTEDGE : 0;
   const std::wstring text = WideFromGbk(control.text ? control.text : "");
-  HWND window = CreateWindowExW(extended, ClassOf(control.type), text.c_str(), style,
-                                control.rect.left, control.rect.top, control.rect.width,
-                                control.rect.height, main_,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(index + 1)),
-                                instance_, nullptr);
+  HWND window =
+      CreateWindowExW(extended, ClassOf(control.type), text.c_str(), style, control.rect.left,
+                      control.rect.top, control.rect.width, control.rect.height, main_,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(index + 1)), instance_, nullptr);
   if (!window) return nullptr;
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   if (control.type == UnitType::PicBtn) {

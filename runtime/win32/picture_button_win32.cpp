@@ -158,7 +158,8 @@ HBITMAP BitmapFromJpeg(std::span<const unsigned char> jpeg) {
   if (!bitmap) return nullptr;
   const std::size_t stride = (static_cast<std::size_t>(picture->width) * 3 + 3) & ~std::size_t{3};
   for (int y = 0; y < picture->height; ++y) {
-    const unsigned char* from = picture->rgb.data() + static_cast<std::size_t>(y) * picture->width * 3;
+    const unsigned char* from =
+        picture->rgb.data() + static_cast<std::size_t>(y) * picture->width * 3;
     auto* to = static_cast<unsigned char*>(bits) + y * stride;
     for (int x = 0; x < picture->width; ++x) {  // RGB to the bitmap's BGR
       to[x * 3] = from[x * 3 + 2];

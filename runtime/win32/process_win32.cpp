@@ -11,12 +11,18 @@ constexpr DWORD kInputIdleLimitMs = 1000;
 
 WORD ShowCommandOf(ShowState show) {
   switch (show) {
-    case ShowState::Hidden: return SW_HIDE;
-    case ShowState::Normal: return SW_SHOWNORMAL;
-    case ShowState::Minimized: return SW_SHOWMINIMIZED;
-    case ShowState::Maximized: return SW_SHOWMAXIMIZED;
-    case ShowState::NormalNoActivate: return SW_SHOWNOACTIVATE;
-    case ShowState::MinimizedNoActivate: return SW_MINIMIZE;
+    case ShowState::Hidden:
+      return SW_HIDE;
+    case ShowState::Normal:
+      return SW_SHOWNORMAL;
+    case ShowState::Minimized:
+      return SW_SHOWMINIMIZED;
+    case ShowState::Maximized:
+      return SW_SHOWMAXIMIZED;
+    case ShowState::NormalNoActivate:
+      return SW_SHOWNOACTIVATE;
+    case ShowState::MinimizedNoActivate:
+      return SW_MINIMIZE;
   }
   return SW_SHOWNORMAL;
 }
@@ -25,8 +31,7 @@ WORD ShowCommandOf(ShowState show) {
 
 // The command line goes to CreateProcess unchanged (converted from GBK), with no application
 // name, no inherited handles, no flags, and the caller's environment and directory.
-bool Win32Platform::StartProcess(std::string_view commandLine, bool waitForExit,
-                                 ShowState show) {
+bool Win32Platform::StartProcess(std::string_view commandLine, bool waitForExit, ShowState show) {
   std::wstring command = WideFromGbk(commandLine);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;

@@ -27,8 +27,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   RegisterClassW(&settings);
   const int x = (GetSystemMetrics(SM_CXSCREEN) - 360) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - 220) / 2;
-  HWND window = CreateWindowW(L"Baseline", L"Baseline", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                              x, y, 360, 220, nullptr, nullptr, instance, nullptr);
+  HWND window = CreateWindowW(L"Baseline", L"Baseline", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, x,
+                              y, 360, 220, nullptr, nullptr, instance, nullptr);
   ShowWindow(window, SW_SHOWNORMAL);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

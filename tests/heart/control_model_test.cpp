@@ -23,6 +23,7 @@ class ControlModelTest;
 ControlModelTest* running = nullptr;  // the test whose window the handlers belong to
 
 constexpr FontSpec kFont{nullptr, 0, 0};
+// clang-format off
 constexpr ControlTemplate kControls[] = {
     {"按钮1", UnitType::Button, {0, 0, 80, 30}, "启动程序", kFont, kBlack, kButtonFace, true,
      true, 0, 0},
@@ -30,6 +31,7 @@ constexpr ControlTemplate kControls[] = {
     {"时钟1", UnitType::Timer, {0, 0, 0, 0}, nullptr, kFont, kBlack, kBlack, false, false, 0, 0},
     {"时钟2", UnitType::Timer, {0, 0, 0, 0}, nullptr, kFont, kBlack, kBlack, false, false, 0, 0},
 };
+// clang-format on
 
 void OnClicked(Window& window);
 void OnTimer1(Window& window);
@@ -38,8 +40,8 @@ void OnChanged(Window& window);
 void OnCreated(Window& window);
 
 constexpr Binding kBindings[] = {
-    {"按钮1", Event::Clicked, OnClicked},         {"时钟1", Event::PeriodicEvent, OnTimer1},
-    {"时钟2", Event::PeriodicEvent, OnTimer2},    {"编辑框1", Event::Changed, OnChanged},
+    {"按钮1", Event::Clicked, OnClicked},      {"时钟1", Event::PeriodicEvent, OnTimer1},
+    {"时钟2", Event::PeriodicEvent, OnTimer2}, {"编辑框1", Event::Changed, OnChanged},
     {nullptr, Event::Created, OnCreated},
 };
 constexpr WindowTemplate kTestWindow{"test", 200, 100, kControls, kBindings};
@@ -94,8 +96,8 @@ TEST_F(ControlModelTest, PeriodWritesFollowTheTimerStateTable) {
     bool timerSet;
   };
   const Step steps[] = {
-      {0, 0, false},    {-5, 0, false},    {1000, 1000, true}, {1000, 1000, true},
-      {500, 500, true}, {-5, 0, false},    {7, 7, true},       {0, 0, false},
+      {0, 0, false},    {-5, 0, false}, {1000, 1000, true}, {1000, 1000, true},
+      {500, 500, true}, {-5, 0, false}, {7, 7, true},       {0, 0, false},
   };
   for (const Step& step : steps) {
     SetPeriod("时钟1", step.written);
@@ -194,8 +196,7 @@ TEST_F(ControlModelTest, FatalErrorsShowTheReportAndEndWithMinusOne) {
        "找不到控件 按钮9"},
       {"wrong unit type", [](Window& w) { ReadProperty(w, "时钟1", TextProperty::Content); },
        "找不到控件 时钟1"},
-      {"memory exhausted", [](Window&) { throw TextAllocationFailed(7); },
-       "分配 7 字节内存失败!"},
+      {"memory exhausted", [](Window&) { throw TextAllocationFailed(7); }, "分配 7 字节内存失败!"},
   };
   for (const FatalCase& c : cases) {
     sim::SimPlatform platform;

@@ -32,17 +32,22 @@ TEST(Conversions, ToInteger) {
       {"+-5", 0},
       {"3.9", 3},
       {"1e3", 1},
-      {"１２", 12},          // full-width digits
-      {"－３", -3},          // full-width minus
-      {"＋７", 7},           // full-width plus
-      {"　５", 5},           // ideographic space, then a full-width digit
-      {"～5", 0},            // folds to a tilde, not a digit
-      {"分12", 0},           // an unfolded double-byte character stops the reading
-      {"7\xA3", 7},          // a lead byte without its trail byte is dropped
+      {"１２", 12},  // full-width digits
+      {"－３", -3},  // full-width minus
+      {"＋７", 7},   // full-width plus
+      {"　５", 5},   // ideographic space, then a full-width digit
+      {"～5", 0},    // folds to a tilde, not a digit
+      {"分12", 0},   // an unfolded double-byte character stops the reading
+      {"7\xA3", 7},  // a lead byte without its trail byte is dropped
       {"\xA3", 0},
-      {"3\xA3\xB5", 35},     // A3 B5 is a full-width 5
-      {"\xA3\xA0" "5", 0},   // A3 A0 is outside the full-width forms and stays
-      {std::string("12\0" "34", 5), 12},  // a text ends at its first zero byte
+      {"3\xA3\xB5", 35},  // A3 B5 is a full-width 5
+      {"\xA3\xA0"
+       "5",
+       0},  // A3 A0 is outside the full-width forms and stays
+      {std::string("12\0"
+                   "34",
+                   5),
+       12},  // a text ends at its first zero byte
       {"2147483647", INT32_MAX},
       {"-2147483648", INT32_MIN},
       {"2147483648", INT32_MIN},  // the accumulation wraps in 32 bits
@@ -55,8 +60,14 @@ TEST(Conversions, ToInteger) {
 
 TEST(Conversions, ToTextFormatsAsPercentPoint13G) {
   const std::pair<double, const char*> cases[] = {
-      {59, "59"},          {0, "0"},       {-1, "-1"},     {-2147483649.0, "-2147483649"},
-      {2147483646, "2147483646"}, {0.5, "0.5"}, {1e13, "1e+13"}, {1234567890123.0, "1234567890123"},
+      {59, "59"},
+      {0, "0"},
+      {-1, "-1"},
+      {-2147483649.0, "-2147483649"},
+      {2147483646, "2147483646"},
+      {0.5, "0.5"},
+      {1e13, "1e+13"},
+      {1234567890123.0, "1234567890123"},
   };
   for (const auto& [number, expected] : cases) EXPECT_EQ(ToText(number), expected) << number;
 }

@@ -1,7 +1,7 @@
 // The integer entry rules of the edit boxes.
-#include <gtest/gtest.h>
-
 #include "runtime/integer_entry.h"
+
+#include <gtest/gtest.h>
 
 namespace kestrune {
 namespace {

@@ -1,11 +1,12 @@
 // Decoding the picture button's two built-in pictures, and pictures that cannot be decoded.
+#include "runtime/jpeg_picture.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <vector>
 
 #include "resources/pictures.h"
-#include "runtime/jpeg_picture.h"
 
 namespace kestrune {
 namespace {
@@ -31,10 +32,10 @@ TEST(JpegPicture, TheNormalPictureIsASkyBlueMarkOnWhiteInABlueFrame) {
   EXPECT_EQ(picture->width, 50);
   EXPECT_EQ(picture->height, 50);
   ASSERT_EQ(picture->rgb.size(), 50u * 50u * 3u);
-  ExpectPixels(*picture, {{0, 25, 70, 110, 190},     // frame
-                          {45, 4, 255, 255, 255},    // white field
-                          {10, 10, 48, 144, 208},    // the wedge
-                          {36, 27, 142, 189, 226},   // highlight round the hole
+  ExpectPixels(*picture, {{0, 25, 70, 110, 190},      // frame
+                          {45, 4, 255, 255, 255},     // white field
+                          {10, 10, 48, 144, 208},     // the wedge
+                          {36, 27, 142, 189, 226},    // highlight round the hole
                           {32, 27, 255, 255, 255}});  // the hole
 }
 

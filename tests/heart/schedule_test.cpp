@@ -159,7 +159,7 @@ TEST_F(ScheduleTest, TheSecondsBoxTakesTwoCharactersFromTheUser) {
 
 TEST_F(ScheduleTest, PastedTextIsReadByTheNextTickAndRewrittenPlainly) {
   Start("2", "");
-  RunUntil(1000);  // 1:59
+  RunUntil(1000);              // 1:59
   sim.Paste("编辑框2", "９");  // a full-width 9 in the box that has the focus
   RunUntil(2000);
   EXPECT_EQ(Fields(), "1:8");

@@ -5,9 +5,9 @@
 // With the first argument "--hang", or PROBE_HANG set, it then stays for 5 s without ever
 // becoming ready for input.
 // With "--launch PROGRAM EXITFILE" it starts PROGRAM, writes where the program's window lies on
-// the screen, and how soon it showed, to EXITFILE.pos, and the exit code to EXITFILE at the end. While the
-// program runs, each time EXITFILE.ask appears it writes to EXITFILE.fields the minutes and
-// seconds boxes of the program's window as "minutes:seconds", the start/stop button's caption,
+// the screen, and how soon it showed, to EXITFILE.pos, and the exit code to EXITFILE at the end.
+// While the program runs, each time EXITFILE.ask appears it writes to EXITFILE.fields the minutes
+// and seconds boxes of the program's window as "minutes:seconds", the start/stop button's caption,
 // and how many visible top-level windows the program has, a line each, and removes the .ask.
 #include <windows.h>
 
@@ -40,8 +40,8 @@ void Record() {
   WideCharToMultiByte(CP_UTF8, 0, command, -1, utf8, sizeof utf8 - 1, nullptr, nullptr);
   FILE* log = _wfopen(LogPath().c_str(), L"ab");
   if (!log) return;
-  fprintf(log, "%lld flags=%lu show=%u cmd=%s\n", NowMs(), startup.dwFlags,
-          startup.wShowWindow, utf8);
+  fprintf(log, "%lld flags=%lu show=%u cmd=%s\n", NowMs(), startup.dwFlags, startup.wShowWindow,
+          utf8);
   fclose(log);
 }
 

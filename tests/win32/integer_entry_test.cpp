@@ -41,8 +41,11 @@ TEST_F(IntegerEntryTest, TypingTakesOnlyDigitsAndTheMinusSign) {
 
 TEST_F(IntegerEntryTest, ABoxShowsItsNumberInNormalFormOnceItLosesTheFocus) {
   const std::pair<const wchar_t*, const wchar_t*> cases[] = {
-      {L"-", L""},           {L"007", L"7"},  {L"0", L""},
-      {L"5-3", L"5"},        {L"99999999999", L"2147483647"},
+      {L"-", L""},
+      {L"007", L"7"},
+      {L"0", L""},
+      {L"5-3", L"5"},
+      {L"99999999999", L"2147483647"},
       {L"-99999999999", L"-2147483648"},
   };
   for (const auto& [typed, shown] : cases) {

@@ -1,4 +1,6 @@
 // The launcher against a probe program that records how it was started.
+#include "runtime/launcher.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -7,7 +9,6 @@
 #include <sstream>
 #include <string>
 
-#include "runtime/launcher.h"
 #include "runtime/win32/gbk.h"
 #include "runtime/win32/win32_platform.h"
 

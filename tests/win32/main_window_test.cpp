@@ -36,8 +36,8 @@ TEST_F(MainWindowTest, FrameIsFixedSizedAndCentredOnTheScreen) {
 }
 
 TEST_F(MainWindowTest, ControlsFollowTheTemplateInStackingOrder) {
-  const wchar_t* classes[] = {L"KestrunePicBtn", L"Static", L"KestruneTimer", L"Static",
-                              L"Edit",           L"Static", L"Button",        L"Edit",
+  const wchar_t* classes[] = {L"KestrunePicBtn", L"Static",       L"KestruneTimer", L"Static",
+                              L"Edit",           L"Static",       L"Button",        L"Edit",
                               L"Static",         L"KestruneTimer"};
   HWND child = GetWindow(platform.MainWindow(), GW_CHILD);
   for (std::size_t i = 0; i < kMainWindowTemplate.controls.size(); ++i) {

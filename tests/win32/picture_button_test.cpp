@@ -23,11 +23,23 @@ constexpr FontSpec kFont{nullptr, 0, 0};
 
 ControlTemplate PictureButton(std::span<const unsigned char> normal,
                               std::span<const unsigned char> mouseOver) {
-  return {"图形按钮1", UnitType::PicBtn, {100, 10, 50, 50}, nullptr, kFont, kBlack, kBlack, true,
-          false, 0, 0, false, normal, mouseOver};
+  return {"图形按钮1",
+          UnitType::PicBtn,
+          {100, 10, 50, 50},
+          nullptr,
+          kFont,
+          kBlack,
+          kBlack,
+          true,
+          false,
+          0,
+          0,
+          false,
+          normal,
+          mouseOver};
 }
-const ControlTemplate kEdit{"编辑框1", UnitType::EditBox, {0, 10, 80, 30}, "", kFont, kBlack,
-                            kWhite, true, true, 0, 0};
+const ControlTemplate kEdit{
+    "编辑框1", UnitType::EditBox, {0, 10, 80, 30}, "", kFont, kBlack, kWhite, true, true, 0, 0};
 const Binding kBindings[] = {{"图形按钮1", Event::Clicked, OnClicked}};
 
 class PictureButtonTest : public ::testing::Test {
@@ -93,7 +105,7 @@ TEST_F(PictureButtonTest, AReleaseElsewhereRaisesNothing) {
   Build(kNormalPictureJpeg, kMouseOverPictureJpeg);
   Mouse(WM_LBUTTONDOWN, 25, 25, MK_LBUTTON);
   Mouse(WM_MOUSEMOVE, 80, 25, MK_LBUTTON);  // dragged off while held
-  EXPECT_EQ(GetCapture(), button);            // still watching for the release
+  EXPECT_EQ(GetCapture(), button);          // still watching for the release
   EXPECT_TRUE(SkyBlue(Painted()));
   Mouse(WM_LBUTTONUP, 80, 25);
   EXPECT_EQ(clicks, 0);

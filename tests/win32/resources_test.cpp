@@ -77,9 +77,9 @@ TEST(Resources, TheIconGroupHoldsElevenImagesInThreeColourDepths) {
   for (int i = 0; i < group->count; ++i) {
     images.emplace_back(group->entries[i].width, group->entries[i].bitCount);
   }
-  const std::vector<std::pair<int, int>> expected = {
-      {48, 4}, {32, 4}, {16, 4}, {48, 8}, {32, 8}, {24, 8}, {16, 8},
-      {48, 32}, {32, 32}, {24, 32}, {16, 32}};
+  const std::vector<std::pair<int, int>> expected = {{48, 4},  {32, 4},  {16, 4}, {48, 8},
+                                                     {32, 8},  {24, 8},  {16, 8}, {48, 32},
+                                                     {32, 32}, {24, 32}, {16, 32}};
   EXPECT_EQ(images, expected);
   FreeLibrary(program);
 }

@@ -27,12 +27,14 @@ void OnChanged(Window&) { ++calls->changes; }
 void OnClicked(Window&) { Sleep(calls->clickBlocksMs); }
 
 constexpr FontSpec kFont{nullptr, 0, 0};
+// clang-format off
 constexpr ControlTemplate kControls[] = {
     {"按钮1", UnitType::Button, {0, 0, 80, 30}, "启动程序", kFont, kBlack, kButtonFace, true,
      true, 0, 0},
     {"编辑框1", UnitType::EditBox, {0, 40, 80, 30}, "", kFont, kBlack, kWhite, true, true, 0, 0},
     {"时钟1", UnitType::Timer, {0, 0, 0, 0}, nullptr, kFont, kBlack, kBlack, true, false, 0, 0},
 };
+// clang-format on
 constexpr Binding kBindings[] = {{"时钟1", Event::PeriodicEvent, OnTick},
                                  {"编辑框1", Event::Changed, OnChanged},
                                  {"按钮1", Event::Clicked, OnClicked}};
