@@ -26,4 +26,11 @@ std::string GbkFromWide(std::wstring_view wide) {
   return gbk;
 }
 
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  const int length = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
 }  // namespace kestrune::win32

@@ -62,10 +62,7 @@ void PaintBands(HWND edit) {
 
 // The text the box shows once it loses the focus; the caret goes where the selection began.
 void Normalize(HWND edit) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
-  const std::string shown = GbkFromWide(text);
+  const std::string shown = GbkFromWide(WindowText(edit));
   const std::string normalized = NormalizedEntry(shown);
   if (normalized == shown) return;
   DWORD selectionStart = 0;

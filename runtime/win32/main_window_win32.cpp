@@ -210,9 +210,7 @@ void Win32Platform::DrawLabel(const DRAWITEMSTRUCT& item) {
   const ControlTemplate& settings = template_->controls[index];
   RECT area = item.rcItem;
   FillRect(item.hDC, &area, BrushFor(settings.backColor));
-  std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(item.hwndItem)) + 1, L'\0');
-  caption.resize(static_cast<std::size_t>(
-      GetWindowTextW(item.hwndItem, caption.data(), static_cast<int>(caption.size()))));
+  const std::wstring caption = WindowText(item.hwndItem);
   HGDIOBJ oldFont = SelectObject(
       item.hDC, reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
   SetTextColor(item.hDC, Resolve(settings.textColor));

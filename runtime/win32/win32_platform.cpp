@@ -47,9 +47,7 @@ void Win32Platform::HandlePendingMessages() {
       PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the loop
       return;
     }
-    if (PreTranslate(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    Dispatch(message);
   }
 }
 
@@ -67,12 +65,15 @@ int Win32Platform::RunMessageLoop() {
   if (!main_ || !IsWindow(main_)) return 0;
   loopEntered_ = true;
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (PreTranslate(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
   return static_cast<int>(message.wParam);
+}
+
+// The window looks at each message first (its keyboard handling); then it goes to its window.
+void Win32Platform::Dispatch(const MSG& message) {
+  if (PreTranslate(message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
 }
 
 // Esc closes the window as its close button does; Tab and Shift+Tab move the focus round the
@@ -124,11 +125,7 @@ void Win32Platform::MoveFocus(bool backwards) {
 }
 
 std::string Win32Platform::ControlText(int control) {
-  HWND window = controls_.at(control);
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  const int length = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-  text.resize(static_cast<std::size_t>(length));
-  return GbkFromWide(text);
+  return GbkFromWide(WindowText(controls_.at(control)));
 }
 
 void Win32Platform::SetControlText(int control, std::string_view text) {

@@ -45,6 +45,7 @@ class Win32Platform final : public Platform {
  private:
   static LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM w, LPARAM l);
   static LRESULT CALLBACK TimerProc(HWND window, UINT message, WPARAM w, LPARAM l);
+  void Dispatch(const MSG& message);
   LRESULT HandleMain(UINT message, WPARAM w, LPARAM l);
   void RegisterClasses();
   void PlaceMainWindow(int width, int height);

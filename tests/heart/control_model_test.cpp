@@ -168,7 +168,7 @@ TEST_F(ControlModelTest, ACaptionWriteShowsAtOnceAndReadsBack) {
   WriteProperty(window, "按钮1", TextProperty::Caption, "停止程序");
   EXPECT_EQ(sim.FieldText("按钮1"), "停止程序");
   EXPECT_EQ(ReadProperty(window, "按钮1", TextProperty::Caption), "停止程序");
-  EXPECT_TRUE(records.size() == 1u);  // no event besides Created
+  EXPECT_EQ(records.size(), 1u);  // no event besides Created
 }
 
 TEST_F(ControlModelTest, SuppressedEventsAreDroppedNotReplayed) {

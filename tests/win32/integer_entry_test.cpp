@@ -34,9 +34,9 @@ class IntegerEntryTest : public MainWindowTest {
 
 TEST_F(IntegerEntryTest, TypingTakesOnlyDigitsAndTheMinusSign) {
   TypeInto("编辑框1", L"1a2 -.分３\b9");
-  EXPECT_EQ(TextOf(Control("编辑框1")), L"129");  // the backspace took the minus sign
+  EXPECT_EQ(WindowText(Control("编辑框1")), L"129");  // the backspace took the minus sign
   TypeInto("编辑框2", L"123");
-  EXPECT_EQ(TextOf(Control("编辑框2")), L"12");  // the third character is refused
+  EXPECT_EQ(WindowText(Control("编辑框2")), L"12");  // the third character is refused
 }
 
 TEST_F(IntegerEntryTest, ABoxShowsItsNumberInNormalFormOnceItLosesTheFocus) {
@@ -51,38 +51,38 @@ TEST_F(IntegerEntryTest, ABoxShowsItsNumberInNormalFormOnceItLosesTheFocus) {
   for (const auto& [typed, shown] : cases) {
     SetWindowTextW(Control("编辑框1"), L"");
     TypeInto("编辑框1", typed);
-    EXPECT_EQ(TextOf(Control("编辑框1")), typed);
+    EXPECT_EQ(WindowText(Control("编辑框1")), typed);
     LeaveTheBox();
-    EXPECT_EQ(TextOf(Control("编辑框1")), shown) << typed;
+    EXPECT_EQ(WindowText(Control("编辑框1")), shown) << typed;
   }
 }
 
 TEST_F(IntegerEntryTest, PastedTextIsNotFilteredUntilTheFocusLeaves) {
   PasteInto("编辑框1", L"30秒");
-  EXPECT_EQ(TextOf(Control("编辑框1")), L"30秒");
+  EXPECT_EQ(WindowText(Control("编辑框1")), L"30秒");
   LeaveTheBox();
-  EXPECT_EQ(TextOf(Control("编辑框1")), L"30");
+  EXPECT_EQ(WindowText(Control("编辑框1")), L"30");
   PasteInto("编辑框1", L"３０");
   LeaveTheBox();
-  EXPECT_EQ(TextOf(Control("编辑框1")), L"");  // full-width digits are not read here
+  EXPECT_EQ(WindowText(Control("编辑框1")), L"");  // full-width digits are not read here
   PasteInto("编辑框2", L"1234");
-  EXPECT_EQ(TextOf(Control("编辑框2")), L"12");
+  EXPECT_EQ(WindowText(Control("编辑框2")), L"12");
 }
 
 TEST_F(IntegerEntryTest, HandlerWritesAreNeitherCutNorFilteredNorNormalized) {
   WriteProperty(window, "编辑框2", TextProperty::Content, "-10");
-  EXPECT_EQ(TextOf(Control("编辑框2")), L"-10");
+  EXPECT_EQ(WindowText(Control("编辑框2")), L"-10");
   WriteProperty(window, "编辑框2", TextProperty::Content, "0");
-  EXPECT_EQ(TextOf(Control("编辑框2")), L"0");
+  EXPECT_EQ(WindowText(Control("编辑框2")), L"0");
   SetFocus(Control("编辑框2"));
   LeaveTheBox();
-  EXPECT_EQ(TextOf(Control("编辑框2")), L"");
+  EXPECT_EQ(WindowText(Control("编辑框2")), L"");
 }
 
 TEST_F(IntegerEntryTest, AClickOnTheButtonNormalizesTheBoxBeforeTheHandlerReadsIt) {
   TypeInto("编辑框1", L"007");
   SendMessageW(Control("按钮1"), BM_CLICK, 0, 0);
-  EXPECT_EQ(TextOf(Control("编辑框1")), L"7");
+  EXPECT_EQ(WindowText(Control("编辑框1")), L"7");
   EXPECT_EQ(ReadProperty(window, "时钟1", IntegerProperty::Period), 7 * 60000);
   SendMessageW(Control("按钮1"), BM_CLICK, 0, 0);  // stop again
 }

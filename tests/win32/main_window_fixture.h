@@ -8,6 +8,7 @@
 
 #include "app/main_window_template.h"
 #include "runtime/runtime.h"
+#include "runtime/win32/gbk.h"
 #include "runtime/win32/win32_platform.h"
 #include "runtime/window.h"
 #include "tests/win32/pump.h"
@@ -36,10 +37,5 @@ class MainWindowTest : public ::testing::Test {
   Runtime runtime{platform};
   Window window{runtime, kMainWindowTemplate};
 };
-
-inline std::wstring TextOf(HWND window) {
-  wchar_t text[256];
-  return std::wstring(text, static_cast<std::size_t>(GetWindowTextW(window, text, 256)));
-}
 
 }  // namespace kestrune::win32

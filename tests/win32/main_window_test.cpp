@@ -32,7 +32,7 @@ TEST_F(MainWindowTest, FrameIsFixedSizedAndCentredOnTheScreen) {
   EXPECT_FALSE(style & WS_THICKFRAME);
   EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_APPWINDOW);
   EXPECT_EQ(GetWindow(main, GW_OWNER), nullptr);
-  EXPECT_EQ(TextOf(main), L"Kestrune （QQ:100200300）");
+  EXPECT_EQ(WindowText(main), L"Kestrune （QQ:100200300）");
 }
 
 TEST_F(MainWindowTest, ControlsFollowTheTemplateInStackingOrder) {
@@ -88,9 +88,9 @@ TEST_F(MainWindowTest, FontsAreAskedForByEmHeightAndWeight) {
 }
 
 TEST_F(MainWindowTest, TextsShowInChineseWhateverTheAnsiCodePage) {
-  EXPECT_EQ(TextOf(Control("按钮1")), L"启动程序");
-  EXPECT_EQ(TextOf(Control("标签1")), L"设置关机时间");
-  EXPECT_EQ(TextOf(Control("标签4")), L"提示：启动关机程序之前，请注意保存正在操作的其它任务。");
+  EXPECT_EQ(WindowText(Control("按钮1")), L"启动程序");
+  EXPECT_EQ(WindowText(Control("标签1")), L"设置关机时间");
+  EXPECT_EQ(WindowText(Control("标签4")), L"提示：启动关机程序之前，请注意保存正在操作的其它任务。");
   SetWindowTextW(Control("编辑框1"), L"１２");
   EXPECT_EQ(platform.ControlText(Index("编辑框1")), "１２");  // read back as GBK bytes
 }
