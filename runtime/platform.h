@@ -62,7 +62,8 @@ class Platform {
   // waitForExit; otherwise waits until it is ready for input, at most 1 000 ms. False when
   // the program could not be started.
   virtual bool StartProcess(std::string_view commandLine, bool waitForExit, ShowState show) = 0;
-  // The operating system's own program folder, without a trailing separator, in GBK.
+  // The operating system's own program folder, without a trailing separator, in GBK; empty
+  // when the system cannot tell it.
   virtual std::string SystemDirectory() = 0;
 
   // Shows a modal error box with an OK button and returns when the user has confirmed it.

@@ -2,6 +2,7 @@
 #include "runtime/window.h"
 
 #include <cstring>
+#include <new>
 
 #include "runtime/text.h"
 
@@ -55,6 +56,10 @@ void Window::Raise(const Control* control, Event event) {
     handler(*this);
   } catch (const TextAllocationFailed& failure) {
     runtime_.Fatal("分配 " + std::to_string(failure.bytes) + " 字节内存失败!");
+  } catch (const std::bad_alloc&) {
+    // Any other allocation (the platform's copy of a field, a conversion's scratch text, a
+    // command line) ends the same way; only its size is not known here.
+    runtime_.Fatal("分配内存失败!");
   }
 }
 

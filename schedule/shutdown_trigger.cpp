@@ -11,9 +11,12 @@ namespace kestrune {
 
 void TriggerShutdown(Window& window) {
   Platform& platform = window.GetPlatform();
-  const std::string command = "\"" + platform.SystemDirectory() + "\\shutdown.exe\" -s -t 1";
-  constexpr int kHidden = 1;
-  RunProgram(platform, command, false, kHidden);
+  // Without the system folder the path would start at the root of the current drive, where
+  // anyone may have put a "shutdown.exe"; then nothing is started, as when a start fails.
+  if (const std::string system = platform.SystemDirectory(); !system.empty()) {
+    constexpr int kHidden = 1;
+    RunProgram(platform, "\"" + system + "\\shutdown.exe\" -s -t 1", false, kHidden);
+  }
   WriteProperty(window, "时钟1", IntegerProperty::Period, 0);
 }
 

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "runtime/platform.h"
@@ -48,7 +49,7 @@ class SimPlatform final : public Platform {
   void StartTimer(int control, int32_t periodMs) override;
   void StopTimer(int control) override;
   bool StartProcess(std::string_view commandLine, bool waitForExit, ShowState show) override;
-  std::string SystemDirectory() override { return "C:\\windows\\system32"; }
+  std::string SystemDirectory() override { return systemDirectory_; }
   void ShowErrorBox(std::string_view caption, std::string_view text) override;
   [[noreturn]] void EndProcess(int exitCode) override;
 
@@ -73,6 +74,8 @@ class SimPlatform final : public Platform {
   // How long a launch keeps the caller waiting, and whether the program can be started.
   void SetLaunchWait(int64_t ms) { launchWait_ = ms; }
   void SetLaunchFails(bool fails) { launchFails_ = fails; }
+  // The system folder the platform reports; empty as when the system cannot say.
+  void SetSystemDirectory(std::string directory) { systemDirectory_ = std::move(directory); }
   // Makes the window system refuse the main window.
   void RefuseWindow() { refuseWindow_ = true; }
 
@@ -123,6 +126,7 @@ class SimPlatform final : public Platform {
   int64_t launchWait_ = 0;
   bool launchFails_ = false;
   bool refuseWindow_ = false;
+  std::string systemDirectory_ = "C:\\windows\\system32";
   std::vector<Launch> launches_;
   std::vector<ErrorBox> errorBoxes_;
   std::optional<int> exitCode_;

@@ -1,14 +1,17 @@
 // The control model on the simulated window system: properties, timers, event delivery,
-// suppression and the fatal report.
+// suppression and the fatal report, with memory running out for real.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "runtime/convert.h"
+#include "runtime/launcher.h"
 #include "runtime/properties.h"
 #include "runtime/sim/sim_platform.h"
 #include "runtime/window.h"
+#include "tests/heart/allocation_limit.h"
 
 namespace kestrune {
 namespace {
@@ -184,6 +187,8 @@ TEST_F(ControlModelTest, SuppressedEventsAreDroppedNotReplayed) {
   EXPECT_EQ(TimesOf("tick1"), (std::vector<int64_t>{2000}));
 }
 
+constexpr std::size_t kLarge = std::size_t{1} << 20;
+
 struct FatalCase {
   const char* what;
   std::function<void(Window&)> action;
@@ -196,7 +201,34 @@ TEST_F(ControlModelTest, FatalErrorsShowTheReportAndEndWithMinusOne) {
        "找不到控件 按钮9"},
       {"wrong unit type", [](Window& w) { ReadProperty(w, "时钟1", TextProperty::Content); },
        "找不到控件 时钟1"},
-      {"memory exhausted", [](Window&) { throw TextAllocationFailed(7); }, "分配 7 字节内存失败!"},
+      {"no memory for a text copy",
+       [](Window& w) {
+         const Text large = std::string(kLarge, '5');
+         testing::AllocationLimit limit(kLarge);
+         WriteProperty(w, "编辑框1", TextProperty::Content, large);
+       },
+       "分配 1048577 字节内存失败!"},
+      {"no memory for the platform's copy of a field",
+       [](Window& w) {
+         WriteProperty(w, "编辑框1", TextProperty::Content, std::string(kLarge, '5'));
+         testing::AllocationLimit limit(kLarge);
+         ReadProperty(w, "编辑框1", TextProperty::Content);
+       },
+       "分配内存失败!"},
+      {"no memory for a conversion",
+       [](Window&) {
+         const Text large = std::string(kLarge, '5');
+         testing::AllocationLimit limit(kLarge);
+         ToInteger(large);
+       },
+       "分配内存失败!"},
+      {"no memory for a command line",
+       [](Window& w) {
+         const std::string command(kLarge, 'x');
+         testing::AllocationLimit limit(kLarge);
+         RunProgram(w.GetPlatform(), command, false);
+       },
+       "分配内存失败!"},
   };
   for (const FatalCase& c : cases) {
     sim::SimPlatform platform;

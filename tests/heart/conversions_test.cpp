@@ -36,7 +36,7 @@ TEST(Conversions, ToInteger) {
       {"－３", -3},  // full-width minus
       {"＋７", 7},   // full-width plus
       {"　５", 5},   // ideographic space, then a full-width digit
-      {"～5", 0},    // folds to a tilde, not a digit
+      {"～5", 0},    // a tilde is no sign: 0 whether it is folded or not
       {"分12", 0},   // an unfolded double-byte character stops the reading
       {"7\xA3", 7},  // a lead byte without its trail byte is dropped
       {"\xA3", 0},

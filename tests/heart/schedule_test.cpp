@@ -193,17 +193,23 @@ TEST_F(ScheduleTest, StopKeepsTheFieldsAndPreventsTheLaunch) {
   EXPECT_EQ(Fields(), ":6");
 }
 
+// Within the first second the fields still hold what was typed, so the second start writes
+// the same periods: only the stop's zeros make both timers start afresh.
 TEST_F(ScheduleTest, ASecondStartArmsAfreshWithTheFullDelay) {
   Start("", "5");
-  RunUntil(3000);
+  RunUntil(600);
   Toggle();
-  Toggle();  // start again at 3000 from the fields the countdown left: 2 seconds
-  EXPECT_EQ(Period("时钟1"), 2000);
-  RunUntil(4999);
+  Toggle();
+  EXPECT_EQ(Period("时钟1"), 5000);
+  RunUntil(1000);
+  EXPECT_EQ(Fields(), ":5");  // the countdown was restarted too
+  RunUntil(1600);
+  EXPECT_EQ(Fields(), ":4");
+  RunUntil(5599);
   EXPECT_TRUE(sim.Launches().empty());
-  RunUntil(5000);
+  RunUntil(5600);
   ASSERT_EQ(sim.Launches().size(), 1u);
-  EXPECT_EQ(sim.Launches()[0].time, 3000 + 2000);
+  EXPECT_EQ(sim.Launches()[0].time, 600 + 5000);
 }
 
 TEST_F(ScheduleTest, TheShutdownIsRequestedOnceEvenWhenTheLaunchOutlastsTheDelay) {
@@ -220,6 +226,16 @@ TEST_F(ScheduleTest, AFailedLaunchStillStopsTheShutdownTimer) {
   Start("", "1");
   RunUntil(5000);
   EXPECT_EQ(sim.Launches().size(), 1u);
+  EXPECT_EQ(Period("时钟1"), 0);
+  EXPECT_EQ(Caption(), "停止程序");
+  EXPECT_TRUE(sim.ErrorBoxes().empty());
+}
+
+TEST_F(ScheduleTest, WithoutTheSystemFolderNothingIsStarted) {
+  sim.SetSystemDirectory("");
+  Start("", "1");
+  RunUntil(5000);
+  EXPECT_TRUE(sim.Launches().empty());  // never "\\shutdown.exe" at the root of the drive
   EXPECT_EQ(Period("时钟1"), 0);
   EXPECT_EQ(Caption(), "停止程序");
   EXPECT_TRUE(sim.ErrorBoxes().empty());

@@ -69,7 +69,9 @@ TEST_F(LauncherTest, AMissingProgramGivesFalseAndNothingElse) {
 TEST_F(LauncherTest, WithoutWaitingItReturnsAtMostAboutASecondAfterTheStart) {
   const DWORD start = GetTickCount();
   ASSERT_TRUE(RunProgram(platform, Probe() + " --hang", false, 1));
-  EXPECT_LT(GetTickCount() - start, 4000u);  // the program itself stays for 5 s
+  // The program itself stays for 5 s; the wait gives up after 1 000 ms, with slack for a
+  // busy machine.
+  EXPECT_LT(GetTickCount() - start, 2500u);
 }
 
 }  // namespace
