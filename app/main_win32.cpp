@@ -36,10 +36,6 @@ void LoadDllsFromSystemDirectoryOnly() {
   SetDllDirectoryW(L"");  // and never the current directory
 }
 
-HICON LoadApplicationIcon(HINSTANCE instance, int size) {
-  return static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, size, size, 0));
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -48,8 +44,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   EnterProgramDirectory();
   int exitCode;
   {
-    kestrune::win32::Win32Platform platform(instance, LoadApplicationIcon(instance, 32),
-                                            LoadApplicationIcon(instance, 16));
+    kestrune::win32::Win32Platform platform(instance);
     _fpreset();  // rounding to nearest, all floating-point exceptions masked
     exitCode = kestrune::RunApplication(platform, kestrune::kMainWindowTemplate);
   }

@@ -4,6 +4,8 @@
 // so that a click there counts as a click on the border.
 #include "runtime/win32/integer_edit_win32.h"
 
+#include <imm.h>
+
 #include <algorithm>
 #include <string>
 
@@ -117,6 +119,9 @@ void MakeIntegerEntry(HWND edit) {
   SetPropW(edit, kEditProcProperty,
            reinterpret_cast<HANDLE>(GetWindowLongPtrW(edit, GWLP_WNDPROC)));
   SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(IntegerEntryProc));
+  // No input context: an input method would commit its text straight into the edit control,
+  // past the key filter. Without one, every key arrives as a plain character to be filtered.
+  ImmAssociateContext(edit, nullptr);
   // Never lower than one Chinese character (the font's em) plus the sunken edge above and below.
   RECT frame;
   GetWindowRect(edit, &frame);

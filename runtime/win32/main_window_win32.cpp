@@ -88,8 +88,6 @@ void Win32Platform::RegisterClasses() {
   main.cbSize = sizeof main;
   main.lpfnWndProc = MainProc;
   main.hInstance = instance_;
-  main.hIcon = largeIcon_;
-  main.hIconSm = smallIcon_;
   main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   main.lpszClassName = kMainClass;
@@ -118,6 +116,9 @@ bool Win32Platform::CreateMainWindow(const WindowTemplate& window, EventSink& si
       CreateWindowExW(WS_EX_APPWINDOW, kMainClass, WideFromGbk(window.caption).c_str(), kMainStyle,
                       x, y, window.width, window.height, nullptr, nullptr, instance_, this);
   if (!main_) return false;
+  // Given to the window rather than its class: the icons go with this platform.
+  SendMessageW(main_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_));
+  SendMessageW(main_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
   PlaceMainWindow(window.width, window.height);
 
   controls_.assign(window.controls.size(), nullptr);

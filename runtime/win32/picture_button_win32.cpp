@@ -65,6 +65,18 @@ void Paint(HWND window, const PictureButton& button) {
   EndPaint(window, &paint);
 }
 
+// The capture alone does not make leaving certain: Windows sends captured mouse input from
+// outside a window only to the foreground thread, and only while a button is held. Leave
+// tracking reports the pointer leaving in every case.
+void WatchForLeaving(HWND window) {
+  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
+  TrackMouseEvent(&track);
+}
+
+// Whatever took the capture (our own release, another window, the system), the button is no
+// longer over or pressed: it comes back to normal, and a press lost this way clicks nothing.
+void OnCaptureLost(HWND window, PictureButton& button) { SetState(window, button, State::Normal); }
+
 void OnMouseMove(HWND window, PictureButton& button, WPARAM keys, LPARAM position) {
   if (!IsWindowEnabled(window)) {
     ReleaseCapture();
@@ -74,6 +86,7 @@ void OnMouseMove(HWND window, PictureButton& button, WPARAM keys, LPARAM positio
   const bool held = (keys & MK_LBUTTON) != 0;
   if (button.state == State::Normal && over) {
     SetCapture(window);
+    if (!held) WatchForLeaving(window);
     SetState(window, button, held ? State::Pressed : State::MouseOver);
   } else if (button.state == State::MouseOver && !over) {
     ReleaseCapture();
@@ -123,6 +136,15 @@ LRESULT CALLBACK PictureButtonProc(HWND window, UINT message, WPARAM w, LPARAM l
       return 0;
     case WM_LBUTTONUP:
       OnButtonUp(window, *button, l);
+      return 0;
+    case WM_MOUSELEAVE:
+      if (button->state == State::MouseOver) {
+        if (GetCapture() == window) ReleaseCapture();
+        SetState(window, *button, State::Normal);
+      }
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(l) != window) OnCaptureLost(window, *button);
       return 0;
     default:
       break;

@@ -15,10 +15,16 @@ bool ModifierDown() {
   return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
 }
 
+HICON LoadApplicationIcon(HINSTANCE instance, int size) {
+  return static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, size, size, 0));
+}
+
 }  // namespace
 
-Win32Platform::Win32Platform(HINSTANCE instance, HICON largeIcon, HICON smallIcon)
-    : instance_(instance), largeIcon_(largeIcon), smallIcon_(smallIcon) {
+Win32Platform::Win32Platform(HINSTANCE instance)
+    : instance_(instance),
+      largeIcon_(LoadApplicationIcon(instance, 32)),
+      smallIcon_(LoadApplicationIcon(instance, 16)) {
   RegisterClasses();
   // The runtime's own hidden window: owner of top-level windows kept out of the taskbar.
   toolWindow_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"KestruneRuntime", L"", WS_POPUP, 0, 0, 0, 0,

@@ -16,8 +16,8 @@ namespace kestrune::win32 {
 
 class Win32Platform final : public Platform {
  public:
-  // The icons become the main window's large and small icon; the platform destroys them.
-  Win32Platform(HINSTANCE instance, HICON largeIcon, HICON smallIcon);
+  // The main window's large and small icons are the module's DEFAULT_ICON, when it has one.
+  explicit Win32Platform(HINSTANCE instance);
   ~Win32Platform() override;
   Win32Platform(const Win32Platform&) = delete;
   Win32Platform& operator=(const Win32Platform&) = delete;

@@ -7,7 +7,7 @@ imports=$(i686-w64-mingw32-objdump -p "$1" | sed -n 's/^\tDLL Name: //p' | tr 'A
 echo "imports:" $imports
 for dll in $imports; do
   case $dll in
-    kernel32.dll | user32.dll | gdi32.dll | msvcrt.dll | ole32.dll) ;;
+    kernel32.dll | user32.dll | gdi32.dll | imm32.dll | msvcrt.dll | ole32.dll) ;;
     *) echo "FAIL: $dll is not a known system DLL" >&2; exit 1 ;;
   esac
 done

@@ -1,6 +1,8 @@
 // The two edit boxes as integer entry boxes, with real keyboard messages, pastes and focus.
 #include <gtest/gtest.h>
 #include <windows.h>
+// after windows.h, whose types it uses
+#include <imm.h>
 
 #include <algorithm>
 #include <string>
@@ -113,6 +115,71 @@ TEST_F(IntegerEntryTest, TheLineOfTextSitsInTheMiddleAndTheBandsAreBorder) {
   EXPECT_EQ(SendMessageW(box, WM_NCHITTEST, 0, band), HTBORDER);
   const LPARAM middle = MAKELPARAM((frame.left + frame.right) / 2, (text.top + text.bottom) / 2);
   EXPECT_EQ(SendMessageW(box, WM_NCHITTEST, 0, middle), HTCLIENT);
+}
+
+// The bands are painted white like the box, and the typed digits' ink stays on the line between.
+TEST_F(IntegerEntryTest, TheBandsArePaintedWhiteAndTheTextStaysOnItsLine) {
+  HWND box = Control("编辑框1");
+  TypeInto("编辑框1", L"8");
+  RedrawWindow(box, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  RECT frame, text;
+  GetWindowRect(box, &frame);
+  GetClientRect(box, &text);
+  MapWindowPoints(box, nullptr, reinterpret_cast<POINT*>(&text), 2);
+  OffsetRect(&text, -frame.left, -frame.top);  // in the box's window coordinates
+  const int edge = GetSystemMetrics(SM_CYEDGE);
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  HDC dc = GetWindowDC(box);
+  for (int y = edge; y < text.top; ++y) EXPECT_EQ(GetPixel(dc, width / 2, y), RGB(255, 255, 255));
+  for (int y = text.bottom; y < height - edge; ++y) {
+    EXPECT_EQ(GetPixel(dc, width / 2, y), RGB(255, 255, 255)) << y;
+  }
+  int inkTop = height, inkBottom = -1;
+  for (int y = edge; y < height - edge; ++y) {
+    for (int x = edge; x < width - edge; ++x) {
+      const COLORREF pixel = GetPixel(dc, x, y);
+      if (GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 3 * 128) {
+        inkTop = std::min(inkTop, y);
+        inkBottom = std::max(inkBottom, y);
+      }
+    }
+  }
+  ReleaseDC(box, dc);
+  ASSERT_GE(inkBottom, 0) << "the digit shows";
+  EXPECT_GE(inkTop, text.top);
+  EXPECT_LT(inkBottom, text.bottom);
+}
+
+TEST_F(IntegerEntryTest, NormalizingPutsTheCaretWhereTheSelectionBegan) {
+  PasteInto("编辑框1", L"12分");
+  SendMessageW(Control("编辑框1"), EM_SETSEL, 1, 3);
+  LeaveTheBox();
+  EXPECT_EQ(WindowText(Control("编辑框1")), L"12");
+  DWORD start = 9, end = 9;
+  SendMessageW(Control("编辑框1"), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 1u);
+  EXPECT_EQ(end, 1u);
+}
+
+// An input method commits its text straight into an edit control with an input context; the
+// boxes have none, so keys come as plain characters. What an input method sends as characters
+// obeys the same filter and limit as typing.
+TEST_F(IntegerEntryTest, InputMethodsCannotGetPastTheFilter) {
+  for (const char* name : {"编辑框1", "编辑框2"}) {
+    HIMC context = ImmGetContext(Control(name));
+    EXPECT_EQ(context, nullptr) << name;
+    ImmReleaseContext(Control(name), context);
+  }
+  SetFocus(Control("编辑框2"));
+  for (wchar_t character : std::wstring(L"分1秒２3")) {
+    SendMessageW(Control("编辑框2"), WM_IME_CHAR, character, 0);
+  }
+  platform.HandlePendingMessages();  // the edit control may pass them on as posted WM_CHAR
+  EXPECT_EQ(WindowText(Control("编辑框2")), L"13");
+  SendMessageW(Control("编辑框2"), WM_IME_CHAR, L'4', 0);
+  platform.HandlePendingMessages();
+  EXPECT_EQ(WindowText(Control("编辑框2")), L"13");  // no third character
 }
 
 }  // namespace

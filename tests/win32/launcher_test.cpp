@@ -37,7 +37,7 @@ class LauncherTest : public ::testing::Test {
     return text.str();
   }
 
-  Win32Platform platform{GetModuleHandleW(nullptr), nullptr, nullptr};
+  Win32Platform platform{GetModuleHandleW(nullptr)};
   std::string log;
 };
 

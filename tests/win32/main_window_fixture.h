@@ -28,12 +28,34 @@ class MainWindowTest : public ::testing::Test {
     return -1;
   }
   HWND Control(const char* name) { return platform.ControlWindow(Index(name)); }
-  void PressKey(WPARAM key) {
+  // A key pressed in the focused control, with a modifier key held if one is given.
+  void PressKey(WPARAM key, BYTE heldModifier = 0) {
+    HoldModifier(heldModifier, true);
     MSG message{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
     if (!platform.PreTranslate(message)) DispatchMessageW(&message);
+    HoldModifier(heldModifier, false);
+  }
+  // A key as the keyboard delivers it, down, its character and up, through the message loop.
+  void TypeKey(WPARAM key) {
+    HWND focus = GetFocus();
+    PostMessageW(focus, WM_KEYDOWN, key, 1);
+    const UINT character = MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_CHAR);
+    if (character) PostMessageW(focus, WM_CHAR, character, 1);
+    PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
+    platform.HandlePendingMessages();
   }
 
-  Win32Platform platform{GetModuleHandleW(nullptr), nullptr, nullptr};
+ private:
+  static void HoldModifier(BYTE modifier, bool held) {
+    if (!modifier) return;
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[modifier] = held ? 0x80 : 0;
+    SetKeyboardState(keys);
+  }
+
+ protected:
+  Win32Platform platform{GetModuleHandleW(nullptr)};
   Runtime runtime{platform};
   Window window{runtime, kMainWindowTemplate};
 };

@@ -45,6 +45,7 @@ const Binding kBindings[] = {{"图形按钮1", Event::Clicked, OnClicked}};
 class PictureButtonTest : public ::testing::Test {
  protected:
   void Build(std::span<const unsigned char> normal, std::span<const unsigned char> mouseOver) {
+    SetCursorPos(0, 0);  // the real pointer stays off the button unless a test puts it there
     controls_ = {PictureButton(normal, mouseOver), kEdit};
     settings_ = {"picture", 200, 120, controls_, kBindings};
     window_.emplace(runtime_, settings_);
@@ -72,7 +73,7 @@ class PictureButtonTest : public ::testing::Test {
   static bool SkyBlue(COLORREF colour) { return Near(colour, 48, 144, 208); }
   static bool Navy(COLORREF colour) { return Near(colour, 0, 0, 100); }
 
-  Win32Platform platform_{GetModuleHandleW(nullptr), nullptr, nullptr};
+  Win32Platform platform_{GetModuleHandleW(nullptr)};
   Runtime runtime_{platform_};
   std::vector<ControlTemplate> controls_;
   WindowTemplate settings_{};
@@ -110,6 +111,65 @@ TEST_F(PictureButtonTest, AReleaseElsewhereRaisesNothing) {
   Mouse(WM_LBUTTONUP, 80, 25);
   EXPECT_EQ(clicks, 0);
   EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(PictureButtonTest, ReEnteringWithTheButtonHeldShowsTheNormalPicture) {
+  Build(kNormalPictureJpeg, kMouseOverPictureJpeg);
+  Mouse(WM_LBUTTONDOWN, 25, 25, MK_LBUTTON);
+  Mouse(WM_MOUSEMOVE, 80, 25, MK_LBUTTON);
+  Mouse(WM_MOUSEMOVE, 25, 25, MK_LBUTTON);  // back over it, still held: pressed
+  EXPECT_TRUE(SkyBlue(Painted()));
+  EXPECT_EQ(GetCapture(), button);
+  Mouse(WM_LBUTTONUP, 25, 25);
+  EXPECT_EQ(clicks, 1);
+}
+
+// Released where it was pressed, or dragged off first: either way the next hover shows the
+// mouse-over picture again.
+TEST_F(PictureButtonTest, AHoverAfterAReleaseElsewhereShowsTheMouseOverPicture) {
+  Build(kNormalPictureJpeg, kMouseOverPictureJpeg);
+  for (const bool draggedOff : {false, true}) {
+    SCOPED_TRACE(draggedOff);
+    Mouse(WM_LBUTTONDOWN, 25, 25, MK_LBUTTON);
+    if (draggedOff) Mouse(WM_MOUSEMOVE, 80, 25, MK_LBUTTON);
+    Mouse(WM_LBUTTONUP, 80, 25);
+    Mouse(WM_MOUSEMOVE, 25, 25);
+    EXPECT_TRUE(Navy(Painted()));
+    Mouse(WM_MOUSEMOVE, 80, 25);
+  }
+  EXPECT_EQ(clicks, 0);
+}
+
+// Leaving must be noticed even where the capture does not report it (the window in the
+// background, the pointer moving straight onto another program).
+TEST_F(PictureButtonTest, LeaveTrackingAndALostCaptureBringTheButtonBack) {
+  Build(kNormalPictureJpeg, kMouseOverPictureJpeg);
+  POINT centre{25, 25};
+  ClientToScreen(button, &centre);
+  SetCursorPos(centre.x, centre.y);  // tracking is refused where the pointer is elsewhere
+  Mouse(WM_MOUSEMOVE, 25, 25);
+  TRACKMOUSEEVENT tracking{sizeof tracking, TME_QUERY, nullptr, 0};
+  ASSERT_TRUE(TrackMouseEvent(&tracking));
+  EXPECT_TRUE(tracking.dwFlags & TME_LEAVE);
+  EXPECT_EQ(tracking.hwndTrack, button);
+  Mouse(WM_MOUSELEAVE, 0, 0);
+  EXPECT_TRUE(SkyBlue(Painted()));
+  EXPECT_EQ(GetCapture(), nullptr);
+
+  HWND other = platform_.ControlWindow(1);
+  Mouse(WM_MOUSEMOVE, 25, 25);
+  ASSERT_TRUE(Navy(Painted()));
+  SetCapture(other);  // something else takes the mouse
+  EXPECT_TRUE(SkyBlue(Painted()));
+  ReleaseCapture();
+
+  Mouse(WM_LBUTTONDOWN, 25, 25, MK_LBUTTON);
+  SetCapture(other);  // a press that loses the capture clicks nothing
+  ReleaseCapture();
+  EXPECT_EQ(clicks, 0);
+  Mouse(WM_MOUSEMOVE, 25, 25);
+  EXPECT_TRUE(Navy(Painted()));  // and the button is back to normal, ready to hover
+  EXPECT_EQ(clicks, 0);
 }
 
 TEST_F(PictureButtonTest, APictureThatCannotBeDecodedCountsAsAbsent) {

@@ -99,7 +99,7 @@ TEST(Resources, TheManifestAsksForNoElevationAndNoVisualStylesAndScalesGdi) {
   EXPECT_EQ(manifest.find("dpiAware"), std::string::npos);  // the layout stays in its pixels
 }
 
-TEST(Resources, TheProgramIsLaidOutForAddressRandomisationAndNoExecuteData) {
+TEST(Resources, TheProgramIsAWindowsFourGuiLaidOutForRandomisationAndNoExecuteData) {
   HMODULE program = LoadLibraryExW(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(program, nullptr);
   // A data-file mapping is tagged in its low bits; the headers start at the aligned address.
@@ -108,6 +108,9 @@ TEST(Resources, TheProgramIsLaidOutForAddressRandomisationAndNoExecuteData) {
   const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(base + dos->e_lfanew);
   EXPECT_EQ(nt->FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
   EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+  // 4.0: thin frames around the fixed-size window, not the padded ones of 6.0 and later.
+  EXPECT_EQ(nt->OptionalHeader.MajorSubsystemVersion, 4);
+  EXPECT_EQ(nt->OptionalHeader.MinorSubsystemVersion, 0);
   EXPECT_TRUE(nt->OptionalHeader.DllCharacteristics & IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE);
   EXPECT_TRUE(nt->OptionalHeader.DllCharacteristics & IMAGE_DLLCHARACTERISTICS_NX_COMPAT);
   EXPECT_EQ(nt->FileHeader.Characteristics & IMAGE_FILE_RELOCS_STRIPPED, 0);  // it can move

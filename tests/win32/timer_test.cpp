@@ -51,7 +51,7 @@ class TimerTest : public ::testing::Test {
   DWORD FirstTickAfter(DWORD start) const { return seen.ticks.at(0) - start; }
 
   Calls seen;
-  Win32Platform platform{GetModuleHandleW(nullptr), nullptr, nullptr};
+  Win32Platform platform{GetModuleHandleW(nullptr)};
   Runtime runtime{platform};
   Window window{runtime, kTestWindow};
 };
