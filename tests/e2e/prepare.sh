@@ -10,11 +10,7 @@ export WINEPREFIX=$build/e2e-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,msh
 root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$root/tests/wine/session.sh"
 
-if [[ ! -f $WINEPREFIX/system.reg ]]; then
-  wineboot -i >/dev/null 2>&1 </dev/null
-  LinkChineseFace
-  wineserver -w
-fi
+PreparePrefix
 drive=$WINEPREFIX/drive_c
 mkdir -p "$drive/kestrune" "$drive/bench" "$drive/Program Files/Internet Explorer"
 cp "$build/Kestrune.exe" "$drive/kestrune/Kestrune.exe"

@@ -13,25 +13,38 @@ StartVirtualScreen() {
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.1; done
 }
 
-# Wine finds no Chinese glyphs in its own fonts; the default GUI faces borrow them from the
-# Chinese face that setup installs, as Windows' font linking does.
+# Wine finds no Chinese glyphs in its own fonts; the default GUI faces and the title bar's bold
+# Tahoma borrow them from the Chinese face that setup installs, as Windows' font linking does.
 LinkChineseFace() {
   local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
-  for face in Tahoma "MS Shell Dlg" "Microsoft Sans Serif"; do
+  for face in Tahoma "Tahoma Bold" "MS Shell Dlg" "Microsoft Sans Serif"; do
     wine reg add "$key" /v "$face" /t REG_MULTI_SZ /d "wqy-zenhei.ttc,WenQuanYi Zen Hei" /f \
       >/dev/null 2>&1 </dev/null
   done
+}
+
+# The faces that every Windows has, Tahoma (the default GUI font) and Marlett (the title bar's
+# buttons) among them, come with Wine in fonts-wine; this Wine does not load the fonts of its
+# own data folder, only those in the prefix's C:\windows\Fonts, so they are placed there.
+PlaceWindowsFaces() {
+  cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+}
+
+# Makes the prefix WINEPREFIX on first use, and gives it the Windows faces.
+PreparePrefix() {
+  if [[ ! -f $WINEPREFIX/system.reg ]]; then
+    wineboot -i >/dev/null 2>&1 </dev/null
+    LinkChineseFace
+    wineserver -w
+  fi
+  PlaceWindowsFaces
 }
 
 # StartWineSession PREFIX: uses the prefix, made on first use, with a virtual screen.
 StartWineSession() {
   export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   [[ -n ${KEEP_DISPLAY:-} && -n ${DISPLAY:-} ]] || StartVirtualScreen
-  if [[ ! -f $WINEPREFIX/system.reg ]]; then
-    wineboot -i >/dev/null 2>&1 </dev/null
-    LinkChineseFace
-    wineserver -w
-  fi
+  PreparePrefix
   wineserver -p >/dev/null 2>&1 </dev/null
   wine wineboot >/dev/null 2>&1 </dev/null
 }
