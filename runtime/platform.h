@@ -1,7 +1,7 @@
 // The seam between the heart and a window system. The heart (control model, conversions,
 // handlers) calls Platform; the platform reports what happens in its windows through
 // EventSink. A control is named across the seam by its index in the window template.
-// Each platform lives in a folder of its own under runtime/ (win32, sim).
+// Each platform lives in a folder of its own under runtime/ (win32, sim, qt).
 #pragma once
 
 #include <cstdint>
@@ -62,9 +62,13 @@ class Platform {
   // waitForExit; otherwise waits until it is ready for input, at most 1 000 ms. False when
   // the program could not be started.
   virtual bool StartProcess(std::string_view commandLine, bool waitForExit, ShowState show) = 0;
-  // The operating system's own program folder, without a trailing separator, in GBK; empty
-  // when the system cannot tell it.
-  virtual std::string SystemDirectory() = 0;
+
+  // What each system does its own way. Neither blocks the caller for more than 1 000 ms, and a
+  // failure is quiet: nothing on the screen.
+  // Asks the system to switch the computer off, once, showing no window of its own.
+  virtual void RequestPowerOff() = 0;
+  // Opens the web page at the address (ASCII) in a browser.
+  virtual void OpenWebPage(std::string_view address) = 0;
 
   // Shows a modal error box with an OK button and returns when the user has confirmed it.
   virtual void ShowErrorBox(std::string_view caption, std::string_view text) = 0;

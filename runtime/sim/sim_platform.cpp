@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "runtime/integer_entry.h"
+#include "runtime/windows_requests.h"
 
 namespace kestrune::sim {
 namespace {
@@ -60,6 +61,10 @@ void SimPlatform::StartTimer(int control, int32_t periodMs) {
 }
 
 void SimPlatform::StopTimer(int control) { timers_.erase(control); }
+
+void SimPlatform::RequestPowerOff() { StartShutdownTool(*this, systemDirectory_); }
+
+void SimPlatform::OpenWebPage(std::string_view address) { StartInternetExplorer(*this, address); }
 
 bool SimPlatform::StartProcess(std::string_view commandLine, bool waitForExit, ShowState show) {
   launches_.push_back({std::string(commandLine), waitForExit, show, now_});

@@ -49,7 +49,9 @@ class SimPlatform final : public Platform {
   void StartTimer(int control, int32_t periodMs) override;
   void StopTimer(int control) override;
   bool StartProcess(std::string_view commandLine, bool waitForExit, ShowState show) override;
-  std::string SystemDirectory() override { return systemDirectory_; }
+  // As Windows does: the shutdown tool and Internet Explorer, started through the launcher.
+  void RequestPowerOff() override;
+  void OpenWebPage(std::string_view address) override;
   void ShowErrorBox(std::string_view caption, std::string_view text) override;
   [[noreturn]] void EndProcess(int exitCode) override;
 

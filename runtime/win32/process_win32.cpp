@@ -1,8 +1,9 @@
-// Starting programs, and where the system keeps its own.
+// Starting programs, and the system requests made by starting the system's own.
 #include <string>
 
 #include "runtime/win32/gbk.h"
 #include "runtime/win32/win32_platform.h"
+#include "runtime/windows_requests.h"
 
 namespace kestrune::win32 {
 namespace {
@@ -52,6 +53,11 @@ bool Win32Platform::StartProcess(std::string_view commandLine, bool waitForExit,
   return true;
 }
 
+void Win32Platform::RequestPowerOff() { StartShutdownTool(*this, SystemDirectory()); }
+
+void Win32Platform::OpenWebPage(std::string_view address) { StartInternetExplorer(*this, address); }
+
+// Empty when the system cannot tell it.
 std::string Win32Platform::SystemDirectory() {
   wchar_t directory[MAX_PATH];
   const UINT length = GetSystemDirectoryW(directory, MAX_PATH);

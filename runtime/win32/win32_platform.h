@@ -31,7 +31,8 @@ class Win32Platform final : public Platform {
   void StartTimer(int control, int32_t periodMs) override;
   void StopTimer(int control) override;
   bool StartProcess(std::string_view commandLine, bool waitForExit, ShowState show) override;
-  std::string SystemDirectory() override;
+  void RequestPowerOff() override;
+  void OpenWebPage(std::string_view address) override;
   void ShowErrorBox(std::string_view caption, std::string_view text) override;
   [[noreturn]] void EndProcess(int exitCode) override;
 
@@ -59,6 +60,7 @@ class Win32Platform final : public Platform {
   std::vector<HWND> TabStops() const;
   void MoveFocus(bool backwards);
   void Release();
+  static std::string SystemDirectory();
 
   HINSTANCE instance_;
   HICON largeIcon_;

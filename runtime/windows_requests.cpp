@@ -1,0 +1,26 @@
+// Windows' shutdown tool and browser, named by their full paths so that a program of the same
+// name in the current directory (the program's own) is never run in their place. The browser's
+// path is quoted: unquoted, the system would try "C:\Program.exe" and
+// "C:\Program Files\Internet.exe" first.
+#include "runtime/windows_requests.h"
+
+#include <string>
+
+#include "runtime/launcher.h"
+
+namespace kestrune {
+
+void StartShutdownTool(Platform& platform, std::string_view systemDirectory) {
+  if (systemDirectory.empty()) return;
+  constexpr int kHidden = 1;
+  RunProgram(platform, "\"" + std::string(systemDirectory) + "\\shutdown.exe\" -s -t 1", false,
+             kHidden);
+}
+
+void StartInternetExplorer(Platform& platform, std::string_view address) {
+  RunProgram(platform,
+             "\"C:\\Program Files\\Internet Explorer\\iexplore.exe\" " + std::string(address),
+             false);
+}
+
+}  // namespace kestrune
