@@ -1,24 +1,64 @@
-// The benchmarks' baseline: the least a Windows program with a window does. It opens one empty
-// window of Kestrune's size and runs a message loop until the window is closed.
+// The benchmarks' baselines: the least a Windows program with Kestrune's window does, so that
+// what Kestrune costs beyond it shows. With no argument, one empty window of Kestrune's size and
+// a message loop until the window is closed. With "edit", the window also holds one focused edit
+// box, whose caret blinks as Kestrune's does. With "launch MS", a click in the window sets a timer
+// of MS milliseconds, whose expiry starts the system's shutdown tool hidden as Kestrune does.
 #include <windows.h>
+
+#include <cstdlib>
+#include <cwchar>
 
 namespace {
 
+constexpr UINT_PTR kTimerId = 1;
+UINT launchDelayMs = 0;  // 0: no launch on a click
+
+void StartShutdownTool() {
+  wchar_t command[MAX_PATH + 32] = L"\"";
+  const UINT length = GetSystemDirectoryW(command + 1, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return;
+  lstrcatW(command, L"\\shutdown.exe\" -s -t 1");
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_HIDE;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return;
+  }
+  WaitForInputIdle(process.hProcess, 1000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      if (launchDelayMs) SetTimer(window, kTimerId, launchDelayMs, nullptr);
+      return 0;
+    case WM_TIMER:
+      KillTimer(window, kTimerId);
+      StartShutdownTool();
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcW(window, message, w, l);
   }
-  if (message == WM_KEYDOWN && w == VK_ESCAPE) {
-    DestroyWindow(window);
-    return 0;
-  }
-  return DefWindowProcW(window, message, w, l);
 }
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  const int count = __argc;
+  wchar_t** arguments = __wargv;
+  const bool withEdit = count >= 2 && std::wcscmp(arguments[1], L"edit") == 0;
+  if (count >= 3 && std::wcscmp(arguments[1], L"launch") == 0) {
+    launchDelayMs = static_cast<UINT>(std::wcstoul(arguments[2], nullptr, 10));
+  }
+
   WNDCLASSW settings{};
   settings.lpfnWndProc = Procedure;
   settings.hInstance = instance;
@@ -29,7 +69,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const int y = (GetSystemMetrics(SM_CYSCREEN) - 220) / 2;
   HWND window = CreateWindowW(L"Baseline", L"Baseline", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, x,
                               y, 360, 220, nullptr, nullptr, instance, nullptr);
+  HWND edit = withEdit ? CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE,
+                                          10, 41, 124, 56, window, nullptr, instance, nullptr)
+                       : nullptr;
   ShowWindow(window, SW_SHOWNORMAL);
+  if (edit) SetFocus(edit);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);

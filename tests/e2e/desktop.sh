@@ -48,19 +48,20 @@ RestoreStandIns() {
   for file in "${stand_ins[@]}"; do [[ ! -e $file.away ]] || mv "$file.away" "$file"; done
 }
 
-# Open [PROGRAM]: the program is Kestrune unless another is named. Each start has a desktop of
+# Open [PROGRAM [ARGUMENT...]]: the program is Kestrune unless another is named. Each start has a desktop of
 # its own name, so that none inherits what a killed one left behind; and as Wine under emulation
 # now and then loses a desktop that is being set up, a second start is given before the window
 # counts as not opening.
 desktops=0
 Open() {
   local program=${1:-'C:\kestrune\Kestrune.exe'}
+  local arguments=("${@:2}")
   for _ in 1 2; do
     EndCase
     rm -f "$drive/probe.log" "$drive/exit.txt" "$drive/exit.txt.pos"
     desktops=$((desktops + 1))
     wine explorer "/desktop=kestrune$$-$desktops,1024x768" 'C:\probe.exe' --launch "$program" \
-      'C:\exit.txt' >/dev/null 2>&1 </dev/null &
+      'C:\exit.txt' "${arguments[@]}" >/dev/null 2>&1 </dev/null &
     for _ in $(seq 450); do [[ -s $drive/exit.txt.pos ]] && break; sleep 0.1; done
     [[ -s $drive/exit.txt.pos ]] && break
   done

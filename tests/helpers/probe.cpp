@@ -4,7 +4,7 @@
 // in UTF-8.
 // With the first argument "--hang", or PROBE_HANG set, it then stays for 5 s without ever
 // becoming ready for input.
-// With "--launch PROGRAM EXITFILE" it starts PROGRAM, writes where the program's window lies on
+// With "--launch PROGRAM EXITFILE [ARGUMENT...]" it starts PROGRAM with the arguments, writes where the program's window lies on
 // the screen, and how soon it showed, to EXITFILE.pos, and the exit code to EXITFILE at the end.
 // While the program runs, each time EXITFILE.ask appears it writes to EXITFILE.fields the minutes
 // and seconds boxes of the program's window as "minutes:seconds", the start/stop button's caption,
@@ -108,8 +108,10 @@ void WriteFields(const std::wstring& file, DWORD process) {
   fclose(out);
 }
 
-int Launch(const wchar_t* program, const std::wstring& exitFile) {
+int Launch(const wchar_t* program, const std::wstring& exitFile,
+           const std::vector<const wchar_t*>& arguments) {
   std::wstring command = std::wstring(L"\"") + program + L"\"";
+  for (const wchar_t* argument : arguments) command += std::wstring(L" ") + argument;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -140,8 +142,8 @@ int Launch(const wchar_t* program, const std::wstring& exitFile) {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   int count = 0;
   wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (count == 4 && std::wcscmp(arguments[1], L"--launch") == 0) {
-    return Launch(arguments[2], arguments[3]);
+  if (count >= 4 && std::wcscmp(arguments[1], L"--launch") == 0) {
+    return Launch(arguments[2], arguments[3], {arguments + 4, arguments + count});
   }
   Record();
   const bool hang = (count >= 2 && std::wcscmp(arguments[1], L"--hang") == 0) ||
