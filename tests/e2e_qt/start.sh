@@ -1,0 +1,48 @@
+#!/bin/bash
+# start.sh FOLDER: a Linux desktop for the end-to-end tests of the native program, left running
+# for the tests that follow; stop.sh FOLDER ends it. A virtual X screen with openbox as window
+# manager, and a private system bus on which python3-dbusmock's logind template stands in for
+# systemd-logind and logs the calls it gets. The host's own bus and logind are never reached:
+# the tests' DBUS_SYSTEM_BUS_ADDRESS names the private bus. FOLDER/env gives the tests DISPLAY
+# and DBUS_SYSTEM_BUS_ADDRESS. The services' output goes elsewhere, so that CTest does not wait
+# for them.
+set -euo pipefail
+folder=$1
+rm -rf "$folder" && mkdir -p "$folder"
+Start() { setsid "$@" >/dev/null 2>&1 </dev/null & echo $! >>"$folder/pids"; }
+Await() {
+  for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+  echo "not ready: $*" >&2
+  exit 1
+}
+
+display=120
+while [[ -e /tmp/.X$display-lock ]]; do display=$((display + 1)); done
+export DISPLAY=:$display
+Start Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp
+Await xdpyinfo
+Start openbox
+
+cat >"$folder/bus.conf" <<CONF
+<busconfig>
+  <type>system</type>
+  <listen>unix:path=$folder/system_bus</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow user="*"/>
+    <allow own="*"/>
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+  </policy>
+</busconfig>
+CONF
+Start dbus-daemon --config-file="$folder/bus.conf" --nofork
+export DBUS_SYSTEM_BUS_ADDRESS=unix:path=$folder/system_bus
+Await test -S "$folder/system_bus"
+# Debian's python3, which has python3-dbusmock, whatever python3 comes first on PATH.
+Start /usr/bin/python3 -m dbusmock --system --template logind -l "$folder/logind.log"
+Await dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 \
+  org.freedesktop.DBus.Peer.Ping
+
+printf 'export DISPLAY=%q DBUS_SYSTEM_BUS_ADDRESS=%q\n' "$DISPLAY" "$DBUS_SYSTEM_BUS_ADDRESS" \
+  >"$folder/env"
