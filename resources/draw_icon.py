@@ -2,12 +2,15 @@
 """Draws the application icon: a globe with blue seas and green land, with a pale-blue
 envelope bearing blue handwriting lying diagonally across it. Writes resources/kestrune.ico
 with eleven images: 48, 32 and 16 px in 16 colours; 48, 32, 24 and 16 px in 256 colours; and
-48, 32, 24 and 16 px in 32-bit colour with alpha.
+48, 32, 24 and 16 px in 32-bit colour with alpha. With --png FOLDER it writes instead the
+icons of the freedesktop hicolor theme, FOLDER/SIZExSIZE/apps/kestrune.png, for the Linux
+program.
 
-    python3 resources/draw_icon.py
+    python3 resources/draw_icon.py [--png FOLDER]
 """
 import io
 import struct
+import sys
 from pathlib import Path
 
 from PIL import Image, ImageDraw
@@ -99,8 +102,21 @@ def paletted(image, colours):
     return header(size, bits, colours) + quads + b"".join(reversed(rows)) + and_mask(image)
 
 
+HICOLOR_SIZES = (16, 24, 32, 48, 256)
+
+
+def write_theme_icons(master, folder):
+    for size in HICOLOR_SIZES:
+        target = Path(folder) / f"{size}x{size}" / "apps" / "kestrune.png"
+        target.parent.mkdir(parents=True, exist_ok=True)
+        master.resize((size, size), Image.LANCZOS).save(target, optimize=True)
+
+
 def main():
     master = draw_master()
+    if len(sys.argv) == 3 and sys.argv[1] == "--png":
+        write_theme_icons(master, sys.argv[2])
+        return
     images = []
     for colours, sizes in ((16, (48, 32, 16)), (256, (48, 32, 24, 16)), (0, (48, 32, 24, 16))):
         for size in sizes:
