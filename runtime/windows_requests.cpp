@@ -12,15 +12,16 @@ namespace kestrune {
 
 void StartShutdownTool(Platform& platform, std::string_view systemDirectory) {
   if (systemDirectory.empty()) return;
+  std::string command = "\"";
+  command.append(systemDirectory).append("\\shutdown.exe\" -s -t 1");
   constexpr int kHidden = 1;
-  RunProgram(platform, "\"" + std::string(systemDirectory) + "\\shutdown.exe\" -s -t 1", false,
-             kHidden);
+  RunProgram(platform, command, false, kHidden);
 }
 
 void StartInternetExplorer(Platform& platform, std::string_view address) {
-  RunProgram(platform,
-             "\"C:\\Program Files\\Internet Explorer\\iexplore.exe\" " + std::string(address),
-             false);
+  std::string command = "\"C:\\Program Files\\Internet Explorer\\iexplore.exe\" ";
+  command.append(address);
+  RunProgram(platform, command, false);
 }
 
 }  // namespace kestrune
