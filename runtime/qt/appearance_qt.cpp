@@ -2,7 +2,6 @@
 #include "runtime/qt/appearance_qt.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QPalette>
 
 #include "runtime/qt/gbk_qt.h"
@@ -15,15 +14,6 @@ namespace {
 const char* const kStandInFaces[] = {"SimSun", "AR PL UMing CN", "Noto Serif CJK SC",
                                      "WenQuanYi Zen Hei"};
 
-QString FaceOrStandIn(const QString& face) {
-  const QStringList installed = QFontDatabase::families();
-  if (installed.contains(face)) return face;
-  for (const char* standIn : kStandInFaces) {
-    if (installed.contains(QLatin1String(standIn))) return QLatin1String(standIn);
-  }
-  return face;
-}
-
 }  // namespace
 
 QColor ColorOf(Color color) {
@@ -33,7 +23,10 @@ QColor ColorOf(Color color) {
 
 QFont FontOf(const FontSpec& font) {
   if (!font.face) return QApplication::font();
-  QFont chosen(FaceOrStandIn(FromGbk(font.face)));
+  QStringList faces{FromGbk(font.face)};
+  for (const char* standIn : kStandInFaces) faces.append(QLatin1String(standIn));
+  QFont chosen;
+  chosen.setFamilies(faces);  // the first that the system has
   chosen.setPixelSize(font.height);
   chosen.setWeight(static_cast<QFont::Weight>(font.weight));
   return chosen;
