@@ -136,9 +136,10 @@ void QtPlatform::StopTimer(int control) {
   if (auto found = timers_.find(control); found != timers_.end()) found->second->Stop();
 }
 
-// One expiry of each timer that fell due, now that no other event waits.
+// One expiry of each timer that fell due, now that no other event waits. A closed window's
+// timers went with it, as on Windows: nothing reaches a handler once the window has closed.
 void QtPlatform::DeliverTimers() {
-  if (delivering_ || !sink_ || !main_) return;
+  if (delivering_ || !sink_ || !main_ || !main_->isVisible()) return;
   delivering_ = true;
   for (auto& [control, timer] : timers_) {
     if (timer->TakeExpiry()) sink_->OnTimer(control);

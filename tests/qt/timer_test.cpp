@@ -32,7 +32,10 @@ const WindowTemplate kTimerWindow{"timers", 200, 100, kTimers, {}};
 
 class QtTimerTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(platform.CreateMainWindow(kTimerWindow, sink)); }
+  void SetUp() override {
+    ASSERT_TRUE(platform.CreateMainWindow(kTimerWindow, sink));
+    platform.ShowMainWindow();
+  }
   QtPlatform platform;
   Ticks sink;
 };
@@ -57,6 +60,14 @@ TEST_F(QtTimerTest, AStoppedTimersWaitingExpiryIsGone) {
   platform.StartTimer(1, 50);
   QThread::msleep(120);
   platform.StopTimer(1);
+  RunFor(200);
+  EXPECT_TRUE(sink.ticks.empty());
+}
+
+TEST_F(QtTimerTest, NothingComesOnceTheWindowHasClosed) {
+  platform.StartTimer(0, 50);
+  QThread::msleep(120);  // an expiry waits
+  platform.MainWindow()->close();
   RunFor(200);
   EXPECT_TRUE(sink.ticks.empty());
 }
