@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 #include "runtime/integer_entry.h"
@@ -25,8 +26,10 @@ QRect IntegerEdit::TextLine() const {
   return QRect(0, (height() - line) / 2, width(), line);
 }
 
-bool IntegerEdit::Fits(qsizetype added) const {
-  return limit_ <= 0 || text().size() - selectedText().size() + added <= limit_;
+// Characters the user may still add, the selection being replaced.
+qsizetype IntegerEdit::Room() const {
+  if (limit_ <= 0) return std::numeric_limits<qsizetype>::max();
+  return std::max<qsizetype>(0, limit_ - (text().size() - selectedText().size()));
 }
 
 void IntegerEdit::keyPressEvent(QKeyEvent* event) {
@@ -39,18 +42,13 @@ void IntegerEdit::keyPressEvent(QKeyEvent* event) {
   if (printable) {
     const bool taken = std::all_of(typed.begin(), typed.end(),
                                    [](QChar c) { return TakesTypedCharacter(c.unicode()); });
-    if (!taken || !Fits(typed.size())) return;  // dropped silently
+    if (!taken || typed.size() > Room()) return;  // dropped silently
   }
   QLineEdit::keyPressEvent(event);
 }
 
 // As much of the clipboard's text as fits, unfiltered.
-void IntegerEdit::PasteWithinLimit() {
-  QString pasted = QApplication::clipboard()->text();
-  if (limit_ > 0)
-    pasted.truncate(std::max<qsizetype>(0, limit_ - (text().size() - selectedText().size())));
-  insert(pasted);
-}
+void IntegerEdit::PasteWithinLimit() { insert(QApplication::clipboard()->text().left(Room())); }
 
 void IntegerEdit::focusOutEvent(QFocusEvent* event) {
   Normalize();

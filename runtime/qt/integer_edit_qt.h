@@ -25,7 +25,7 @@ class IntegerEdit final : public QLineEdit {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  bool Fits(qsizetype added) const;
+  qsizetype Room() const;
   void PasteWithinLimit();
   void Normalize();
 

@@ -26,6 +26,10 @@ QtPlatform::QtPlatform() {
 
 QtPlatform::~QtPlatform() {
   QObject::disconnect(delivery_);
+  Release();
+}
+
+void QtPlatform::Release() {
   timers_.clear();
   delete main_.data();
 }
@@ -153,8 +157,7 @@ void QtPlatform::ShowErrorBox(std::string_view caption, std::string_view text) {
 }
 
 void QtPlatform::EndProcess(int exitCode) {
-  timers_.clear();
-  delete main_.data();
+  Release();
   std::exit(exitCode);
 }
 

@@ -51,6 +51,7 @@ class QtPlatform final : public Platform {
  private:
   QWidget* CreateControl(int index, const ControlTemplate& control);
   void DeliverTimers();
+  void Release();
 
   const WindowTemplate* template_ = nullptr;
   EventSink* sink_ = nullptr;

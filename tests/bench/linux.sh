@@ -12,9 +12,7 @@ source "$folder/env"
 trap '"$root/tests/e2e_qt/stop.sh" "$folder"; kill $(jobs -p) 2>/dev/null || true' EXIT
 export ASAN_OPTIONS=detect_leaks=0
 
-Median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
-Ratio() { awk "BEGIN {if ($2 == 0) print \"-\"; else printf \"%.2f\", $1 / $2}"; }
-NowMs() { date +%s%3N; }
+source "$root/tests/bench/measures.sh"
 
 # Starts the program; sets pid, and elapsed to the ms that passed until its window was visible.
 StartTimed() {
@@ -30,16 +28,6 @@ StartTimed() {
 }
 Stop() { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true; }
 
-Cost60() {
-  local ticks cpu0 switches0 cpu1 switches1
-  ticks=$(getconf CLK_TCK)
-  cpu0=$(awk '{print $14 + $15}' "/proc/$1/stat")
-  switches0=$(awk '/^voluntary_ctxt_switches/ {print $2}' "/proc/$1/status")
-  sleep 60
-  cpu1=$(awk '{print $14 + $15}' "/proc/$1/stat")
-  switches1=$(awk '/^voluntary_ctxt_switches/ {print $2}' "/proc/$1/status")
-  echo "$(((cpu1 - cpu0) * 1000 / ticks)) ms CPU, $((switches1 - switches0)) wake-ups"
-}
 Resident() { awk '/^VmRSS/ {print $2 " kB"}' "/proc/$1/status"; }
 
 echo "Linux start-up, 10 runs each, alternated..." >&2

@@ -112,7 +112,6 @@ TEST_F(QtMainWindowTest, LabelsOnTheButtonColourAndBoxesInWhite) {
 }
 
 TEST_F(QtMainWindowTest, TabAndShiftTabCycleTheThreeStops) {
-  QWidget* main = platform.MainWindow();
   EXPECT_EQ(QApplication::focusWidget(), Control(QString::fromUtf8("编辑框1")));
   for (const char* next : {"按钮1", "编辑框2", "编辑框1"}) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -122,7 +121,6 @@ TEST_F(QtMainWindowTest, TabAndShiftTabCycleTheThreeStops) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget(), Control(QString::fromUtf8(next))) << next;
   }
-  EXPECT_TRUE(main->isVisible());
 }
 
 TEST_F(QtMainWindowTest, EnterDoesNothingAtAnyStop) {
