@@ -1,11 +1,12 @@
 #!/bin/bash
 # start.sh FOLDER: a Linux desktop for the end-to-end tests of the native program, left running
 # for the tests that follow; stop.sh FOLDER ends it. A virtual X screen with openbox as window
-# manager, and a private system bus on which python3-dbusmock's logind template stands in for
-# systemd-logind and logs the calls it gets. The host's own bus and logind are never reached:
-# the tests' DBUS_SYSTEM_BUS_ADDRESS names the private bus. FOLDER/env gives the tests DISPLAY
-# and DBUS_SYSTEM_BUS_ADDRESS. The services' output goes elsewhere, so that CTest does not wait
-# for them.
+# manager, a session bus as every desktop session has (without one, Qt's accessibility support
+# would have D-Bus launch a session bus of its own at each start and leave it running), and a
+# private system bus on which python3-dbusmock's logind template stands in for systemd-logind
+# and logs the calls it gets. The host's own buses and logind are never reached: FOLDER/env
+# gives the tests DISPLAY and the two private buses' addresses. The services' output goes
+# elsewhere, so that CTest does not wait for them.
 set -euo pipefail
 folder=$1
 rm -rf "$folder" && mkdir -p "$folder"
@@ -22,6 +23,10 @@ export DISPLAY=:$display
 Start Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp
 Await xdpyinfo
 Start openbox
+
+Start dbus-daemon --session --address="unix:path=$folder/session_bus" --nofork
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$folder/session_bus
+Await test -S "$folder/session_bus"
 
 cat >"$folder/bus.conf" <<CONF
 <busconfig>
@@ -44,5 +49,5 @@ Start /usr/bin/python3 -m dbusmock --system --template logind -l "$folder/logind
 Await dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 \
   org.freedesktop.DBus.Peer.Ping
 
-printf 'export DISPLAY=%q DBUS_SYSTEM_BUS_ADDRESS=%q\n' "$DISPLAY" "$DBUS_SYSTEM_BUS_ADDRESS" \
-  >"$folder/env"
+printf 'export DISPLAY=%q DBUS_SESSION_BUS_ADDRESS=%q DBUS_SYSTEM_BUS_ADDRESS=%q\n' "$DISPLAY" \
+  "$DBUS_SESSION_BUS_ADDRESS" "$DBUS_SYSTEM_BUS_ADDRESS" >"$folder/env"
