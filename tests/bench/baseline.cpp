@@ -3,6 +3,7 @@
 // a message loop until the window is closed. With "edit", the window also holds one focused edit
 // box, whose caret blinks as Kestrune's does. With "launch MS", a click in the window sets a timer
 // of MS milliseconds, whose expiry starts the system's shutdown tool hidden as Kestrune does.
+// With "ole", the empty window comes after OLE is initialised, a start-up step Kestrune must take.
 #include <windows.h>
 
 #include <cstdlib>
@@ -32,6 +33,14 @@ void StartShutdownTool() {
   CloseHandle(process.hProcess);
 }
 
+// Loaded only in this mode, so that the other baselines do not load OLE's DLLs at all.
+void InitialiseOle() {
+  using OleInitializeFunction = HRESULT(WINAPI*)(void*);
+  const auto initialise = reinterpret_cast<OleInitializeFunction>(reinterpret_cast<void*>(
+      GetProcAddress(LoadLibraryW(L"ole32.dll"), "OleInitialize")));
+  if (initialise) initialise(nullptr);
+}
+
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_LBUTTONDOWN:
@@ -55,6 +64,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const int count = __argc;
   wchar_t** arguments = __wargv;
   const bool withEdit = count >= 2 && std::wcscmp(arguments[1], L"edit") == 0;
+  if (count >= 2 && std::wcscmp(arguments[1], L"ole") == 0) InitialiseOle();
   if (count >= 3 && std::wcscmp(arguments[1], L"launch") == 0) {
     launchDelayMs = static_cast<UINT>(std::wcstoul(arguments[2], nullptr, 10));
   }
