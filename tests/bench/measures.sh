@@ -18,3 +18,10 @@ Cost60() {
 }
 # The wake-ups of a Cost60 result.
 WakeUps() { sed 's/.*CPU, \([0-9]*\) wake-ups/\1/' <<<"$1"; }
+# Cost60 results, one a line, in: one result of the median CPU time and median wake-ups out.
+MedianCost() {
+  local costs cpu
+  costs=$(cat)
+  cpu=$(sed 's/ ms CPU.*//' <<<"$costs" | Median)
+  echo "$cpu ms CPU, $(WakeUps "$costs" | Median) wake-ups"
+}
