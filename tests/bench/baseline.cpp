@@ -36,8 +36,10 @@ void StartShutdownTool() {
 // Loaded only in this mode, so that the other baselines do not load OLE's DLLs at all.
 void InitialiseOle() {
   using OleInitializeFunction = HRESULT(WINAPI*)(void*);
-  const auto initialise = reinterpret_cast<OleInitializeFunction>(reinterpret_cast<void*>(
-      GetProcAddress(LoadLibraryW(L"ole32.dll"), "OleInitialize")));
+  const HMODULE ole = LoadLibraryW(L"ole32.dll");
+  if (!ole) return;
+  const auto initialise = reinterpret_cast<OleInitializeFunction>(
+      reinterpret_cast<void*>(GetProcAddress(ole, "OleInitialize")));
   if (initialise) initialise(nullptr);
 }
 

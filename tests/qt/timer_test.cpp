@@ -40,19 +40,22 @@ class QtTimerTest : public ::testing::Test {
   Ticks sink;
 };
 
+// Five periods pass; a loaded machine may merge some of them, never add one.
 TEST_F(QtTimerTest, ExpiriesComeOnTheirPeriod) {
   platform.StartTimer(0, 100);
-  RunFor(350);
-  EXPECT_EQ(sink.ticks.size(), 3u);  // at 100, 200 and 300 ms
+  RunFor(550);
+  EXPECT_GE(sink.ticks.size(), 3u);
+  EXPECT_LE(sink.ticks.size(), 5u);
+  const std::size_t beforeStop = sink.ticks.size();
   platform.StopTimer(0);
   RunFor(250);
-  EXPECT_EQ(sink.ticks.size(), 3u);
+  EXPECT_EQ(sink.ticks.size(), beforeStop);
 }
 
 TEST_F(QtTimerTest, ExpiriesDuringABusySpellComeOnceAfterIt) {
-  platform.StartTimer(0, 50);
-  QThread::msleep(400);  // eight periods pass while the program is busy
-  RunFor(30);
+  platform.StartTimer(0, 300);
+  QThread::msleep(1000);  // three periods pass while the program is busy
+  RunFor(50);             // the next expiry is 200 ms away
   EXPECT_EQ(sink.ticks, std::vector<int>{0});
 }
 
